@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the native tree (window-free code, tools, sanitizers), runs the
+# generators whose output the Windows programs embed, then both Windows trees.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=${JOBS:-$(nproc)}
+export MAKEFLAGS=--no-print-directory
+gen=$PWD/build/generated
+
+configure() {  # dir [cmake args...]
+  local dir=$1; shift
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$dir" "$@" >/dev/null
+  fi
+}
+
+configure build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/native -j "$jobs"
+
+mkdir -p "$gen"
+if [ -x build/native/tools/artgen/artgen ]; then
+  build/native/tools/artgen/artgen "$gen/art" >/dev/null
+fi
+if [ -x build/native/tools/vszpack/vszpack ] && [ -d skins/Ambrel ]; then
+  build/native/tools/vszpack/vszpack pack skins/Ambrel "$gen/Ambrel.vsz" >/dev/null
+fi
+
+configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DFOLVANE_GENERATED_DIR="$gen"
+cmake --build build/win64 -j "$jobs"
+configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DFOLVANE_GENERATED_DIR="$gen"
+cmake --build build/win32 -j "$jobs"
