@@ -18,9 +18,6 @@ configure build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/native -j "$jobs"
 
 mkdir -p "$gen"
-if [ -x build/native/tools/artgen/artgen ]; then
-  build/native/tools/artgen/artgen "$gen/art" >/dev/null
-fi
 if [ -x build/native/tools/vszpack/vszpack ] && [ -d skins/Ambrel ]; then
   build/native/tools/vszpack/vszpack pack skins/Ambrel "$gen/Ambrel.vsz" >/dev/null
 fi

@@ -1,6 +1,24 @@
+// Program start: the application object, the title, the main form, the
+// About box, then the message loop until the main form closes.
 #include <windows.h>
 
+#include "app/win/About.h"
+#include "app/win/FrmMain.h"
+#include "runtime/win/Application.h"
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  MessageBoxW(nullptr, L"Folvane", L"Folvane 1.0", MB_OK);
+  using namespace folvane;
+  TApplication app;
+  try {
+    app.Initialize();
+    app.MainFormOnTaskBar = true;
+    app.SetTitle(L"Folvane 1.0");
+    auto* form1 = new TForm1(&app);
+    form1->AboutBox = new TAboutBox(&app);
+    app.Run();
+  } catch (...) {
+    app.HandleException(std::current_exception());
+    return 1;
+  }
   return 0;
 }

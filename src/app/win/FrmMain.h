@@ -1,0 +1,60 @@
+#pragma once
+// The main window: folder field, icon field with its preview, info-tip
+// field, five buttons and a status line, wired to the folder operations.
+
+#include <memory>
+
+#include "app/FolderCustomizer.h"
+#include "runtime/win/ExtCtrls.h"
+#include "runtime/win/StdCtrls.h"
+
+namespace folvane {
+
+class TAboutBox;
+
+class TForm1 : public TForm {
+ public:
+  // `platform` defaults to the real file system.
+  explicit TForm1(TComponent* owner, std::unique_ptr<FolderPlatform> platform = nullptr);
+  ~TForm1() override;
+  const wchar_t* ClassName() const override { return L"TForm1"; }
+
+  TImage* Image1;
+  TBevel* sBevel1;
+  TLabel* sLabel1;
+  TLabel* sLabel2;
+  TLabel* sLabel3;
+  TDirectoryEdit* DirEdt;
+  TFilenameEdit* IconEdt;
+  TBitBtn* sBitBtn1;
+  TEdit* HintEdt;
+  TStatusBar* sStatusBar1;
+  TBitBtn* sBitBtn2;
+  TBitBtn* sBitBtn3;
+  TBitBtn* sBitBtn4;
+  TBitBtn* sBitBtn5;
+  TImageList* ImageList1;
+
+  // The About box the About button shows (created by the program start).
+  TAboutBox* AboutBox = nullptr;
+
+  const FolderCustomizer& Customizer() const { return customizer_; }
+  void ClearFields();
+
+ private:
+  void CreateControls();
+  TBitBtn* MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
+                      const wchar_t* glyph, int left, int width, int tabOrder);
+  void DirEdtChange(TControl*);
+  void IconEdtChange(TControl*);
+  void sBitBtn1Click(TControl*);
+  void sBitBtn2Click(TControl*);
+  void sBitBtn3Click(TControl*);
+  void sBitBtn4Click(TControl*);
+  void sBitBtn5Click(TControl*);
+
+  std::unique_ptr<FolderPlatform> platform_;
+  FolderCustomizer customizer_;
+};
+
+}  // namespace folvane

@@ -1,0 +1,1 @@
+// Gives the resource object library a compiled member on every build.
