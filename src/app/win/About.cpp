@@ -58,8 +58,9 @@ TAboutBox::TAboutBox(TComponent* owner) : TForm(owner) {
   sLabelFX1->AutoSize = false;
   sLabelFX1->SetBounds(36, 1, 209, 28);
   sLabelFX1->Layout = TTextLayout::tlCenter;
+  sLabelFX1->Alignment = TAlignment::taCenter;
 
-  MakerLabel = MakeLabel(this, Panel1, L"Freeware by the Folvane team", 64, 32, 140, 13);
+  MakerLabel = MakeLabel(this, Panel1, L"Freeware by Folvane", 64, 32, 140, 13);
   MakerLabel->Name = L"MakerLabel";
   MakerLabel->Font() = Font();
 

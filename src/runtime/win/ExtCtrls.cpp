@@ -36,6 +36,8 @@ void TLabel::Paint(HDC dc) {
   SelectGuard font(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
   UINT flags = DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+  if (Alignment == TAlignment::taCenter) flags |= DT_CENTER;
+  else if (Alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
   if (Layout != TTextLayout::tlTop) {
     RECT calc = r;
     DrawTextW(dc, Caption().c_str(), -1, &calc, flags | DT_CALCRECT);

@@ -13,6 +13,7 @@
 namespace folvane {
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TLabel : public TGraphicControl {
  public:
@@ -22,6 +23,7 @@ class TLabel : public TGraphicControl {
   bool WordWrap = false;
   bool Transparent = true;
   TTextLayout Layout = TTextLayout::tlTop;
+  TAlignment Alignment = TAlignment::taLeftJustify;
   void SetCaption(const std::wstring& text) override;
   void Paint(HDC dc) override;
   // Fits the size to the caption when AutoSize is on.

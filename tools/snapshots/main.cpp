@@ -1,0 +1,123 @@
+// snapshots OUTDIR ICONFILE: shows the main window at start, with a folder
+// preview, the About box, and the error box of a failed icon load, and
+// writes what the screen shows of each to OUTDIR as PNG.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/win/About.h"
+#include "app/win/FrmMain.h"
+#include "runtime/win/Application.h"
+#include "runtime/win/ImageFile.h"
+
+using namespace folvane;
+
+namespace {
+
+std::wstring g_outDir;
+int g_failures = 0;
+
+void Pump(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  while (static_cast<int>(end - GetTickCount()) > 0) {
+    while (Application->ProcessMessage()) {
+    }
+    Sleep(10);
+  }
+}
+
+void Save(HWND wnd, const wchar_t* name) {
+  TBitmap shot = CaptureWindow(wnd);
+  const std::wstring path = g_outDir + L"\\" + name;
+  if (!SavePng(shot, path)) {
+    ++g_failures;
+    fwprintf(stderr, L"could not write %ls\n", path.c_str());
+  }
+}
+
+// Captures the next message box when it has painted itself, then closes it.
+HHOOK g_hook = nullptr;
+const wchar_t* g_boxName = nullptr;
+
+void CALLBACK CaptureBox(HWND box, UINT, UINT_PTR id, DWORD) {
+  KillTimer(box, id);
+  if (g_boxName) Save(box, g_boxName);
+  g_boxName = nullptr;
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+LRESULT CALLBACK BoxHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE && g_boxName) {
+    wchar_t cls[16] = {};
+    GetClassNameW(reinterpret_cast<HWND>(wp), cls, 16);
+    if (std::wstring(cls) == L"#32770") SetTimer(reinterpret_cast<HWND>(wp), 1, 400, CaptureBox);
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+std::wstring MakeFolder(const wchar_t* name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring dir = std::wstring(temp) + name;
+  CreateDirectoryW(dir.c_str(), nullptr);
+  return dir;
+}
+
+void WriteDesktopIni(const std::wstring& dir, const std::wstring& iconFile) {
+  const std::wstring ini = dir + L"\\desktop.ini";
+  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(ini.c_str());
+  WritePrivateProfileStringW(L".ShellClassInfo", L"IconFile", iconFile.c_str(), ini.c_str());
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc < 3) return 2;
+  g_outDir = argv[1];
+  const std::wstring icon = argv[2];
+
+  TApplication app;
+  app.Initialize();
+  app.MainFormOnTaskBar = true;
+  app.SetTitle(L"Folvane 1.0");
+  auto* form = new TForm1(&app);
+  auto* about = new TAboutBox(&app);
+  form->AboutBox = about;
+  form->Show();
+  Pump(600);
+  Save(form->Handle(), L"main-start.png");
+
+  const std::wstring withIcon = MakeFolder(L"Folvane snapshot folder");
+  WriteDesktopIni(withIcon, icon);
+  form->DirEdt->SetText(withIcon);
+  form->IconEdt->SetText(icon);
+  form->HintEdt->SetText(L"Holiday photos, 2026");
+  form->sStatusBar1->SetSimpleText(L"Last action: show about box");
+  Pump(400);
+  Save(form->Handle(), L"main-preview.png");
+
+  about->Show();
+  Pump(400);
+  Save(about->Handle(), L"about.png");
+  about->Hide();
+
+  const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
+  WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");
+  g_hook = SetWindowsHookExW(WH_CBT, BoxHook, nullptr, GetCurrentThreadId());
+  g_boxName = L"error-icon-load.png";
+  form->DirEdt->SetText(broken);  // the failed load raises the error box
+  Pump(300);
+  UnhookWindowsHookEx(g_hook);
+  if (g_boxName) {
+    ++g_failures;
+    fwprintf(stderr, L"the error box did not show\n");
+  }
+  LocalFree(argv);
+  return g_failures ? 1 : 0;
+}
