@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "runtime/PixelBuffer.h"
+#include "skin/ReadErrors.h"
 
 namespace folvane {
 
@@ -20,7 +21,7 @@ PictureKind SniffPicture(const std::uint8_t* data, std::size_t size);
 // 1/4/8-bit palettes, 16/24/32 bits (plain or with bit-field masks),
 // bottom-up or top-down. A width or height of 0 gives an empty buffer.
 // PictureError when the data is damaged, truncated or of another kind
-// (compressed bitmaps included).
+// (compressed bitmaps included). Errors: ReadErrors.h.
 PixelBuffer DecodeBmp(const std::uint8_t* data, std::size_t size);
 
 // JPEG through the platform's decoder (libjpeg natively, WIC on Windows);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "skin/ByteSource.h"
+#include "skin/ReadErrors.h"
 
 namespace folvane {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "skin/ByteSource.h"
+#include "skin/ReadErrors.h"
 
 namespace folvane {
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "skin/ByteSource.h"
+#include "skin/ReadErrors.h"
 
 namespace folvane {
 
@@ -68,7 +69,8 @@ class TvtSkinConvertor {
   int ImageCount() const { return imageCount_; }
   const TvtImageItems& Images() const { return images_; }
   TvtImageItems& Images() { return images_; }
-  // The inflated options file, or nullptr when the archive had none.
+  // The inflated options file, or nullptr when the archive had none. Left
+  // positioned at its end after parsing: rewind it before reading.
   MemoryStream* Options() { return options_.get(); }
   const MemoryStream* Options() const { return options_.get(); }
 
