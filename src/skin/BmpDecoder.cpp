@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 
 #include "skin/PictureDecoder.h"
@@ -163,30 +164,56 @@ std::array<TColor, 256> ReadPalette(const Bytes& in, const BmpLayout& bmp) {
   return palette;
 }
 
-std::uint32_t PackedPixel(const std::uint8_t* row, int x, unsigned bitCount) {
-  if (bitCount == 16) return row[2 * x] | row[2 * x + 1] << 8;
-  const std::uint8_t* p = row + 4 * x;
-  return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+void PutColor(std::uint8_t* dst, TColor c) {
+  dst[0] = static_cast<std::uint8_t>(c >> 16);
+  dst[1] = static_cast<std::uint8_t>(c >> 8);
+  dst[2] = static_cast<std::uint8_t>(c);
+}
+
+// One loop per layout, so that the pixel loops carry no format branches.
+template <unsigned Bits>
+void DecodePaletteRow(const std::uint8_t* src, std::uint8_t* dst, int width,
+                      const std::array<TColor, 256>& palette) {
+  constexpr unsigned kPerByte = 8 / Bits;
+  constexpr unsigned kMask = (1u << Bits) - 1;
+  for (int x = 0; x < width; ++x, dst += 3) {
+    const unsigned shift = 8 - Bits * (x % kPerByte + 1);
+    PutColor(dst, palette[(src[x / kPerByte] >> shift) & kMask]);
+  }
+}
+
+void DecodeMaskedRow(const std::uint8_t* src, std::uint8_t* dst, const BmpLayout& bmp) {
+  const bool wide = bmp.bitCount == 32;
+  for (int x = 0; x < bmp.width; ++x, dst += 3) {
+    const std::uint8_t* p = src + (wide ? 4 * x : 2 * x);
+    const std::uint32_t v = wide ? p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24
+                                 : p[0] | p[1] << 8;
+    dst[0] = bmp.channels[2].Extract(v);
+    dst[1] = bmp.channels[1].Extract(v);
+    dst[2] = bmp.channels[0].Extract(v);
+  }
 }
 
 void DecodeRow(const std::uint8_t* src, std::uint8_t* dst, const BmpLayout& bmp,
                const std::array<TColor, 256>& palette) {
-  const unsigned b = bmp.bitCount;
-  for (int x = 0; x < bmp.width; ++x, dst += 3) {
-    if (b == 24) {
-      dst[0] = src[3 * x], dst[1] = src[3 * x + 1], dst[2] = src[3 * x + 2];
-    } else if (b <= 8) {
-      const unsigned perByte = 8 / b;
-      const unsigned shift = 8 - b * (x % perByte + 1);
-      const unsigned index = (src[x / perByte] >> shift) & ((1u << b) - 1);
-      const TColor c = palette[index];
-      dst[0] = static_cast<std::uint8_t>(c >> 16), dst[1] = static_cast<std::uint8_t>(c >> 8);
-      dst[2] = static_cast<std::uint8_t>(c);
-    } else {
-      const std::uint32_t p = PackedPixel(src, x, b);
-      dst[0] = bmp.channels[2].Extract(p), dst[1] = bmp.channels[1].Extract(p);
-      dst[2] = bmp.channels[0].Extract(p);
-    }
+  switch (bmp.bitCount) {
+    case 1:
+      return DecodePaletteRow<1>(src, dst, bmp.width, palette);
+    case 4:
+      return DecodePaletteRow<4>(src, dst, bmp.width, palette);
+    case 8:
+      return DecodePaletteRow<8>(src, dst, bmp.width, palette);
+    case 24:
+      std::memcpy(dst, src, static_cast<std::size_t>(bmp.width) * 3);
+      return;
+    case 32:
+      if (bmp.compression == kRgb) {  // B, G, R and an unused byte
+        for (int x = 0; x < bmp.width; ++x) std::memcpy(dst + 3 * x, src + 4 * x, 3);
+        return;
+      }
+      return DecodeMaskedRow(src, dst, bmp);
+    default:
+      return DecodeMaskedRow(src, dst, bmp);
   }
 }
 

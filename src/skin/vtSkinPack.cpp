@@ -75,7 +75,8 @@ void TvtSkinConvertor::Parse() {
   if (!source_) throw StreamReadError();
   try {
     SkinArchiveReader archive(*source_);
-    imageCount_ = archive.Count() - 1;
+    // A count of 0 or below means no entries (and must not underflow).
+    imageCount_ = std::max(archive.Count(), 0) - 1;
     images_.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(archive.Count(), 0, 64)));
     SkinArchiveEntry entry;
     while (archive.Next(entry)) {

@@ -113,6 +113,19 @@ TEST(TvtSkinConvertor, OptionsEntryAnyCaseAnyPositionAndImageCount) {
   }
 }
 
+TEST(TvtSkinConvertor, NegativeEntryCountMeansNoEntries) {
+  for (std::int64_t count : {-1ll, -2147483648ll}) {
+    const Bytes archive = Assemble(count, {Entry("Options.dat", kOptions)});
+    MemorySource source(archive);
+    TvtSkinConvertor reader;
+    reader.LendSource(source);
+    reader.Parse();
+    EXPECT_EQ(reader.ImageCount(), -1) << count;
+    EXPECT_EQ(reader.Options(), nullptr) << count;
+    EXPECT_EQ(reader.FindImage("OPTIONS.DAT"), nullptr) << count;
+  }
+}
+
 TEST(TvtSkinConvertor, WrongMagicClearsTheReaderAndLeavesALentSourceIntact) {
   Bytes notPacked = FourEntrySkin();
   notPacked[3] = 'F';
