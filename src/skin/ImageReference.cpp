@@ -89,7 +89,11 @@ int Word(const std::vector<std::string_view>& words, std::size_t n) {
 ImageReference ParseOwnPicture(std::string_view section, std::string_view key,
                                std::string_view v) {
   const auto words = SplitWords(v, "!");
-  if (words.empty() || !ContainsText(words[0], ".BMP")) return ImageReference();
+  if (words.empty() || !ContainsText(words[0], ".BMP")) {
+    ImageReference ignored;
+    ignored.IgnoredOwnPicture = true;
+    return ignored;
+  }
   ImageReference r = Named(section, key, false);
   TsMaskData& m = r.Mask;
   m.ImageCount = Word(words, 2);

@@ -31,6 +31,8 @@ struct ImageReference {
   bool UnknownImgType = false;
   // A free-form value left out rectangle numbers, which then read as 0.
   bool MissingRectNumbers = false;
+  // A "!" value whose file name lacks ".BMP" (in capitals): no entry.
+  bool IgnoredOwnPicture = false;
 };
 
 // The mask pass's reading of one value of section `section`, key `key`.

@@ -27,6 +27,9 @@ void AddReference(const SkinSources& src, SkinContents& skin,
                   std::string_view section, std::string_view key,
                   std::string_view value) {
   ImageReference ref = ParseImageReference(section, key, value);
+  if (ref.IgnoredOwnPicture)
+    ReportQuietFault(src.Report, section, key,
+                     "the file name of a \"!\" value must contain \".BMP\" in capitals");
   if (ref.ReferenceKind == ImageReference::Kind::None) return;
   if (ref.UnknownImgType)
     ReportQuietFault(src.Report, section, key, "image type must be 0, 1 or 2");
