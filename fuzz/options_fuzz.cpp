@@ -1,6 +1,7 @@
 // Options files from strangers: reading them into records and masks may
 // fail only with the loader's own error kinds, and every lookup on the
-// result (parent chains included) must end.
+// result (parent chains included) and the skin checker must end without a
+// fault.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "skin/CommonSections.h"
 #include "skin/ImageReference.h"
 #include "skin/SectionLoader.h"
+#include "skin/SkinCheck.h"
 #include "skin/SkinErrors.h"
 #include "skin/SkinModel.h"
 
@@ -82,5 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SkinModel model;
   model.Assign(std::move(skin));
   LookEverythingUp(options, model);
+  CheckLoadedSkin(model);
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "skin/SkinCheck.h"
 
+#include <cstdint>
+
 #include "skin/LoadReport.h"
 #include "skin/LookedUpSections.h"
 #include "skin/SkinLoader.h"
@@ -52,11 +54,13 @@ void CheckStates(const SkinModel& model, int i, std::vector<SkinFinding>& out) {
   }
   if (m.ImgType != itisaBorder) return;
   // One state image as borders are painted: ImageCount side by side, the
-  // lower half a mask when MaskType is 1.
-  const int stateX = m.Width() / m.ImageCount;
-  const int stateY = m.Height() / (m.MaskType > 0 ? m.MaskType + 1 : 1);
-  if (model.SliceWidthLeft(i) + model.SliceWidthRight(i) > stateX ||
-      model.SliceWidthTop(i) + model.SliceWidthBottom(i) > stateY)
+  // lower half a mask when MaskType is 1. 64 bits: the numbers are the
+  // skin's, any size.
+  const std::int64_t stateX = m.Width() / m.ImageCount;
+  const std::int64_t stateY = m.Height() / (m.MaskType > 0 ? std::int64_t{m.MaskType} + 1 : 1);
+  const std::int64_t across = std::int64_t{model.SliceWidthLeft(i)} + model.SliceWidthRight(i);
+  const std::int64_t down = std::int64_t{model.SliceWidthTop(i)} + model.SliceWidthBottom(i);
+  if (across > stateX || down > stateY)
     out.push_back(Error(m.SectionName, m.PropertyName,
                         "border slices wider than one state image (" +
                             std::to_string(stateX) + " x " + std::to_string(stateY) + ")"));

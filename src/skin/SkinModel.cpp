@@ -1,6 +1,7 @@
 #include "skin/SkinModel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <vector>
 
@@ -166,6 +167,12 @@ TColor SkinModel::GlobalBackColor() const {
 TColor SkinModel::GlobalTextColor() const {
   const TsGeneralData* global = Section(FindSection("GLOBALINFO"));
   return global ? ColorToRGB(global->FontColor, *colors_) : kKeyColor;
+}
+
+std::string SkinVersionText(double version) {
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, version);
+  return std::string(text, result.ptr);
 }
 
 }  // namespace folvane

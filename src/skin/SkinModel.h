@@ -105,4 +105,9 @@ class SkinModel {
   NameIndex patternByName_;
 };
 
+// The skin format version as the manager shows it: "." as the decimal
+// separator whatever the locale, as few digits as give the value back
+// ("5.6", "5").
+std::string SkinVersionText(double version);
+
 }  // namespace folvane

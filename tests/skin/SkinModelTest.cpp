@@ -154,6 +154,12 @@ TEST(SkinModel, GlobalColours) {
   EXPECT_EQ(model.GlobalTextColor(), 0x0A0B0Cu);
 }
 
+TEST(SkinModel, VersionText) {
+  EXPECT_EQ(SkinVersionText(5.6), "5.6");
+  EXPECT_EQ(SkinVersionText(5), "5");
+  EXPECT_EQ(SkinVersionText(0), "0");
+}
+
 TEST(SkinModel, CachedIndexesFollowTheSkin) {
   SkinContents skin;
   skin.Sections = {Section("GLOBALINFO"), Section("SCROLLBTNTOP"), Section("COMBOBTN"),
