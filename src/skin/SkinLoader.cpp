@@ -38,7 +38,9 @@ SkinLoadOutcome Build(SkinModel& model, SkinSources src, const std::u16string& s
   src.Report = settings.Report;
 
   SkinContents skin;
-  skin.SkinData = model.SkinData();
+  // Only Active belongs to the manager; everything else is the new skin's
+  // (an internal skin's collections, for one, carry no BISPACE).
+  skin.SkinData.Active = model.SkinData().Active;
   skin.SkinData.SkinPath = skinPath;
   skin.Packed = packed;
   LoadMasks(src, skin);

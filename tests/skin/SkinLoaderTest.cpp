@@ -306,9 +306,11 @@ TEST_F(SkinLoaderTest, StoredCollections) {
   second.Image = StoredPicture(PixelBuffer(3, 3, PixelFormat::Bgr24));
   stored.Patterns = {first, second};
 
+  model.SkinData().BISpacing = 9;  // left over from an earlier skin
   ASSERT_TRUE(LoadStoredSkin(model, stored, Settings()).Loaded());
   EXPECT_FALSE(model.Packed());
   EXPECT_DOUBLE_EQ(model.SkinData().Version, 4.5);
+  EXPECT_EQ(model.SkinData().BISpacing, 0);
   ASSERT_EQ(model.Sections().size(), 2u);
   const TsGeneralData& f = model.Sections()[0];
   EXPECT_EQ(f.Color, 0xFF00000Fu);
