@@ -1,7 +1,7 @@
 #include "paint/KeyedCopies.h"
 
+#include "paint/KeyFill.h"
 #include "paint/PaintColor.h"
-#include "paint/ScanlineAccess.h"
 
 namespace folvane {
 
@@ -18,57 +18,14 @@ CopySpan SpanOf(const PixelBuffer& destination, int x, int y, const PixelBuffer&
                   destination.Width(), destination.Height());
 }
 
-// What a key pixel of one destination row becomes.
-struct KeyFill {
-  enum Kind { Leave, FromRow, Solid } kind = Leave;
-  const std::uint8_t* row = nullptr;  // background row, FromRow only
-  int bpp = 3;
-  std::int64_t firstColumn = 0;       // background column of destination x = 0
-  int columns = 0;                    // background width
-  TColor color = 0;
-};
-
-// A background bitmap that the scanline accessors would attach to, read at
-// 24 or 32 bits.
-bool Attachable(const PixelBuffer* b) {
-  if (!b) return false;
-  TvtFast24 a24;
-  TvtFast32 a32;
-  return a24.Attach(b) || a32.Attach(b);
-}
-
+// Key pixels over a colour background take the colour whatever `fill`
+// says; over a bitmap they show it only with `fill`, and never when the
+// destination is that bitmap.
 KeyFill KeyFillForRow(const PixelBuffer& destination, int destY, bool fill,
                       const BackgroundInfo& bg) {
-  KeyFill k;
-  if (!bg.IsBitmap) {
-    k.kind = KeyFill::Solid;
-    k.color = ConvertColor(bg.Color);
-    return k;
-  }
-  if (!fill || !Attachable(bg.Bitmap) || SamePixels(bg.Bitmap, &destination)) return k;
-  const std::int64_t by = std::int64_t{destY} + bg.OffsetY;
-  if (by < 0 || by >= bg.Bitmap->Height()) return k;
-  k.kind = KeyFill::FromRow;
-  k.row = bg.Bitmap->Row(static_cast<int>(by));
-  k.bpp = bg.Bitmap->BytesPerPixel();
-  k.firstColumn = bg.OffsetX;
-  k.columns = bg.Bitmap->Width();
-  return k;
-}
-
-void FillKeyPixel(std::uint8_t* d, int destX, const KeyFill& k) {
-  if (k.kind == KeyFill::Solid) {
-    PutColor(d, k.color);
-  } else if (k.kind == KeyFill::FromRow) {
-    // Columns outside the background (a negative offset included) have
-    // nothing to show: the pixel stays as it was.
-    const std::int64_t bx = k.firstColumn + destX;
-    if (bx < 0 || bx >= k.columns) return;
-    const std::uint8_t* b = k.row + bx * k.bpp;
-    d[0] = b[0];
-    d[1] = b[1];
-    d[2] = b[2];
-  }
+  if (!bg.IsBitmap) return KeyFill::Solid(bg.Color);
+  if (!fill || SamePixels(bg.Bitmap, &destination)) return KeyFill::Leave();
+  return KeyFill::FromBackgroundRow(bg, destY);
 }
 
 }  // namespace
@@ -107,7 +64,7 @@ void CopyKeyedOverBackground(PixelBuffer& destination, int x, int y,
         d[1] = s[1];
         d[2] = s[2];
       } else {
-        FillKeyPixel(d, span.DstX + i, keyFill);
+        keyFill.Apply(d, span.DstX + i);
       }
     }
   }

@@ -3,34 +3,21 @@
 #include <algorithm>
 #include <cmath>
 
+#include "skin/SystemColors.h"
+
 namespace folvane {
 
+const SystemColors& PaintSystemColors() {
 #ifdef _WIN32
-// PaintColor_win.cpp: the live system colours.
-TColor PlatformSystemColor(int index);
-#endif
-
-TColor SystemColor(int index) {
-#ifdef _WIN32
-  return PlatformSystemColor(index);
+  return WindowsSystemColors();
 #else
-  // The platform's stock values, indexed as its COLOR_* constants.
-  static const TColor kStock[] = {
-      0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464,
-      0x000000, 0x000000, 0x000000, 0xB4B4B4, 0xFCF7F4, 0xABABAB, 0xFF9933,
-      0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF,
-      0x696969, 0xE3E3E3, 0x000000, 0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9,
-      0xF2E4D7, 0xFF9933, 0xF0F0F0};
-  if (index < 0 || index >= static_cast<int>(sizeof kStock / sizeof kStock[0]))
-    return 0;
-  return kStock[index];
+  return ClassicSystemColors();
 #endif
 }
 
-TColor ConvertColor(TColor c) {
-  if ((c & 0xFF000000u) == 0xFF000000u) return SystemColor(static_cast<int>(c & 0xFF));
-  return c;
-}
+TColor SystemColor(int index) { return PaintSystemColors().Get(index); }
+
+TColor ConvertColor(TColor c) { return ColorToRGB(c, PaintSystemColors()); }
 
 double RoundHalfEven(double v) {
   const double down = std::floor(v);

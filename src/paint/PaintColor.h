@@ -35,14 +35,16 @@ inline void PutColor(std::uint8_t* p, TColor c) {
   p[2] = RedOf(c);
 }
 
-// A value 0xFF0000xx names system colour xx (as the platform's negative
-// colour codes do); anything else is already RGB and comes back unchanged.
+// A system colour (high bit set; 0xFF0000xx names colour xx) becomes its
+// RGB value; anything else is already RGB and comes back unchanged.
 TColor ConvertColor(TColor c);
 
-// Answers system colour `index` for ConvertColor. The Windows build asks the
-// system; the window-free build answers the platform's stock values, so that
-// tests see fixed numbers.
+// System colour `index` as painting sees it: the running system's in the
+// Windows build, the skin code's fixed classic table in the window-free
+// build, so that tests see fixed numbers.
 TColor SystemColor(int index);
+class SystemColors;
+const SystemColors& PaintSystemColors();
 
 // Round to nearest, halves to even, independent of the FPU's rounding mode.
 double RoundHalfEven(double v);

@@ -56,23 +56,33 @@ struct CopySpan {
   bool IsEmpty() const { return Width <= 0 || Height <= 0; }
 };
 
+// Clips a w x h block copy from (sx, sy) of a sourceW x sourceH source to
+// (dx, dy) of a destW x destH destination. Works in 64 bits, so any int
+// arithmetic of the caller's (sums of coordinates and sizes) fits.
+inline CopySpan ClipBlock(std::int64_t sx, std::int64_t sy, std::int64_t dx, std::int64_t dy,
+                          std::int64_t w, std::int64_t h, int sourceW, int sourceH, int destW,
+                          int destH) {
+  if (w <= 0 || h <= 0) return {};
+  // Leading columns and rows that fall outside either bitmap.
+  const std::int64_t skipX = std::max<std::int64_t>({0, -sx, -dx});
+  const std::int64_t skipY = std::max<std::int64_t>({0, -sy, -dy});
+  sx += skipX, dx += skipX, w -= skipX;
+  sy += skipY, dy += skipY, h -= skipY;
+  w = std::min<std::int64_t>({w, sourceW - sx, destW - dx});
+  h = std::min<std::int64_t>({h, sourceH - sy, destH - dy});
+  if (w <= 0 || h <= 0) return {};
+  return {static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(dx),
+          static_cast<int>(dy), static_cast<int>(w), static_cast<int>(h)};
+}
+
 // Clips the copy of `source` (exclusive) to `at` against a sourceW x sourceH
 // source and a destW x destH destination. Negative destination coordinates
 // move the source rectangle instead.
 inline CopySpan ClipCopy(const PixelRect& source, int sourceW, int sourceH,
                          PixelPoint at, int destW, int destH) {
-  std::int64_t sl = source.Left, st = source.Top;
-  std::int64_t sr = source.Right, sb = source.Bottom;
-  std::int64_t dx = at.X, dy = at.Y;
-  if (sl < 0) { dx -= sl; sl = 0; }
-  if (st < 0) { dy -= st; st = 0; }
-  if (dx < 0) { sl -= dx; dx = 0; }
-  if (dy < 0) { st -= dy; dy = 0; }
-  sr = std::min<std::int64_t>({sr, sourceW, sl + (std::int64_t{destW} - dx)});
-  sb = std::min<std::int64_t>({sb, sourceH, st + (std::int64_t{destH} - dy)});
-  if (sr <= sl || sb <= st) return {};
-  return {static_cast<int>(sl), static_cast<int>(st), static_cast<int>(dx),
-          static_cast<int>(dy), static_cast<int>(sr - sl), static_cast<int>(sb - st)};
+  return ClipBlock(source.Left, source.Top, at.X, at.Y,
+                   std::int64_t{source.Right} - source.Left,
+                   std::int64_t{source.Bottom} - source.Top, sourceW, sourceH, destW, destH);
 }
 
 }  // namespace folvane
