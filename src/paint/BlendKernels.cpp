@@ -27,11 +27,19 @@ inline PixelBytes BytesOf(TColor c) {
 }
 
 #if FOLVANE_SSE2
-// Both shapes are sums that lie in 0 ... 65535, so they can be computed
-// modulo 2^16 in any order: x * m + y * (256 - m) = (y << 8) + m * (x - y)
-// and x * a + y * (255 - a) + 127 = (y << 8) - y + 127 + a * (x - y). The
-// signed difference times the factor wraps, the total does not: one
-// multiply per eight lanes instead of two, and no separate rounding add.
+// Both shapes are sums that lie in 0 ... 65535, so 16-bit lanes hold them
+// exactly and may wrap on the way.
+//
+// The mask shape works on bytes widened to 16 bits: x * m + y * (256 - m)
+// = (y << 8) + m * (x - y), the signed difference times m wrapping while
+// the total does not - one multiply per eight lanes.
+//
+// The constant shape keeps each pair of bytes in its 16-bit lane and needs
+// no widening at all: the low bytes are masked out and multiplied as they
+// are; the high bytes are masked in place (256 * v) and multiplied by
+// a << 8 with the high half of the product, which is v * a exactly. The
+// high byte of the low lane's sum is its result, shifted down; the high
+// lane's sum keeps its result where it belongs.
 
 // Eight lanes of the mask shape; xw, yw, mw are zero-extended bytes, yHigh
 // is y << 8.
@@ -46,13 +54,6 @@ inline __m128i MaskShape16(__m128i x, __m128i y, __m128i m) {
   const __m128i hi = MaskShape8(_mm_unpackhi_epi8(x, zero), _mm_unpackhi_epi8(y, zero),
                                 _mm_unpackhi_epi8(zero, y), _mm_unpackhi_epi8(m, zero));
   return _mm_packus_epi16(lo, hi);
-}
-
-// Eight lanes of the constant shape; yHighRounded is (y << 8) + 127, which
-// one unpack of y with a vector of 127s gives.
-inline __m128i ConstantShape8(__m128i xw, __m128i yw, __m128i yHighRounded, __m128i aw) {
-  const __m128i base = _mm_sub_epi16(yHighRounded, yw);
-  return _mm_srli_epi16(_mm_add_epi16(base, _mm_mullo_epi16(_mm_sub_epi16(xw, yw), aw)), 8);
 }
 
 inline __m128i Load(const std::uint8_t* p) {
@@ -85,16 +86,23 @@ void ConstantBlendRow(std::uint8_t* x, const std::uint8_t* y, std::size_t bytes,
                       std::uint8_t a) {
   std::size_t i = 0;
 #if FOLVANE_SSE2
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i aw = _mm_set1_epi16(a);
-  const __m128i rounding = _mm_set1_epi8(127);
+  const __m128i lowBytes = _mm_set1_epi16(0x00FF);
+  const __m128i highBytes = _mm_set1_epi16(static_cast<short>(0xFF00));
+  const __m128i aw = _mm_set1_epi16(a), bw = _mm_set1_epi16(255 - a);
+  const __m128i aHigh = _mm_set1_epi16(static_cast<short>(a << 8));
+  const __m128i bHigh = _mm_set1_epi16(static_cast<short>((255 - a) << 8));
+  const __m128i rounding = _mm_set1_epi16(127);
   for (; i + 16 <= bytes; i += 16) {
     const __m128i xv = Load(x + i), yv = Load(y + i);
-    const __m128i lo = ConstantShape8(_mm_unpacklo_epi8(xv, zero), _mm_unpacklo_epi8(yv, zero),
-                                      _mm_unpacklo_epi8(rounding, yv), aw);
-    const __m128i hi = ConstantShape8(_mm_unpackhi_epi8(xv, zero), _mm_unpackhi_epi8(yv, zero),
-                                      _mm_unpackhi_epi8(rounding, yv), aw);
-    Store(x + i, _mm_packus_epi16(lo, hi));
+    const __m128i low = _mm_add_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(xv, lowBytes), aw),
+                      _mm_mullo_epi16(_mm_and_si128(yv, lowBytes), bw)),
+        rounding);
+    const __m128i high = _mm_add_epi16(
+        _mm_add_epi16(_mm_mulhi_epu16(_mm_and_si128(xv, highBytes), aHigh),
+                      _mm_mulhi_epu16(_mm_and_si128(yv, highBytes), bHigh)),
+        rounding);
+    Store(x + i, _mm_or_si128(_mm_srli_epi16(low, 8), _mm_and_si128(high, highBytes)));
   }
 #endif
   ConstantBlendRowScalar(x + i, y + i, bytes - i, a);
