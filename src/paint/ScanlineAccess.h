@@ -6,7 +6,8 @@
 // of the other pixel format), so that operations built on it do nothing
 // there.
 // They are cheap value objects: make one where it is needed rather than
-// sharing one between callers.
+// sharing one between callers. Attaching to a const bitmap is for reading
+// it; the row pointers are not const so that one type serves both uses.
 
 #include <cassert>
 #include <cstddef>
