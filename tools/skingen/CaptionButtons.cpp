@@ -79,7 +79,7 @@ void drawFace(Art& a, const Shape& face, CaptionSymbol symbol, int state) {
 void drawSymbol(Art& a, const Shape& symbol, CaptionSymbol kind, int state) {
   if (kind == CaptionSymbol::None) return;
   const bool onRed = kind == CaptionSymbol::Close && state > 0;
-  if (!onRed) fill(a, grow(symbol, 1.0), pal::kAccent900, state == 0 ? 0.45 : 0.3);
+  if (!onRed) fill(a, grow(symbol, 1.0), pal::kAccent900, state == 0 ? 0.6 : 0.35);
   fill(a, symbol, pal::kWhite);
 }
 
@@ -87,7 +87,11 @@ void drawSymbol(Art& a, const Shape& symbol, CaptionSymbol kind, int state) {
 
 Art bigCaptionButton(CaptionSymbol symbol, int state, int width) {
   Art a(width, 19);
-  drawFace(a, roundBottom(1, 1, width, 19, 2), symbol, state);
+  Shape face = roundBottom(1, 1, width, 19, 2);
+  // Close sits one pixel left of the 3-pixel frame (BISPACE -1), under the
+  // window's rounded top-right corner: its face keeps inside that curve.
+  if (symbol == CaptionSymbol::Close) face = intersect(face, roundTop(-10, 1, width + 1, 40, 5));
+  drawFace(a, face, symbol, state);
   // The face spans columns 1 ... width - 1 and rows 1 ... 18.
   const int left = static_cast<int>(std::floor((1 + width) / 2.0 - 4.5));
   const Shape glyph = symbolShape(symbol, left, 5, 9);

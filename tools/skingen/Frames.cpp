@@ -49,15 +49,17 @@ Art formFrame(int state) {
   return a;
 }
 
-// 10 x 8 per state with its mask, slices 4, 4, 4, 1: the caption's outline
-// with the same top corners as the window frame, a soft highlight inside it
-// and a separator line at the bottom; the gradient shows through the rest.
+// 14 x 8 per state with its mask, slices 6, 6, 6, 1: the caption's outline,
+// rounder at the top than the window frame (whose top corners it covers and
+// whose corner cut it contains), a soft highlight inside it and a separator
+// line at the bottom; the gradient shows through the rest.
 Art captionFrame(int state) {
-  Art a(10, 8);
-  const Shape outer = roundTop(0, 0, 10, 8, 4);
-  fill(a, ring(outer, roundTop(1, 1, 9, 9, 3)), state ? pal::kAccent800 : pal::kOutlineIdle);
-  fill(a, ring(roundTop(1, 1, 9, 9, 3), roundTop(2, 2, 8, 9, 2)), pal::kWhite, state ? 0.32 : 0.55);
-  fill(a, rect(1, 7, 9, 8), state ? 0x4A7A9A : 0xBDBDBD);
+  Art a(14, 8);
+  const Shape outer = roundTop(0, 0, 14, 8, 6);
+  const Shape inner = roundTop(1, 1, 13, 9, 5);
+  fill(a, ring(outer, inner), state ? pal::kAccent800 : pal::kOutlineIdle);
+  fill(a, ring(inner, roundTop(2, 2, 12, 9, 4)), pal::kWhite, state ? 0.32 : 0.55);
+  fill(a, rect(1, 7, 13, 8), state ? 0x4A7A9A : 0xBDBDBD);
   a.cutTo(outer);
   return a;
 }

@@ -28,7 +28,7 @@ Shape polyline(const std::vector<Point>& points, double width) {
 
 Shape checkMark(double size) {
   const double k = size / 13.0;
-  return polyline({{3.4 * k, 6.6 * k}, {5.6 * k, 8.9 * k}, {9.8 * k, 4.0 * k}}, size >= 13 ? 1.6 : 1.45);
+  return polyline({{3.1 * k, 6.4 * k}, {5.5 * k, 8.9 * k}, {10.0 * k, 3.7 * k}}, size >= 13 ? 1.8 : 1.6);
 }
 
 }  // namespace

@@ -43,12 +43,8 @@
 //                                           GLOBALINFO SMALLCHECKED
 //   (0, 44, 33, 55)       3 x 11x11         small check box, grayed:
 //                                           GLOBALINFO SMALLGRAYED
-//   (0, 57, 20, 73)       2 x 10x8 +mask    caption frame, inactive and active:
+//   (0, 57, 28, 73)       2 x 14x8 +mask    caption frame, inactive and active:
 //                                           FORMTITLE BORDERSMASK
-//   (21, 57, 33, 64)      3 x 4x7           scroll arrow left:
-//                                           SCROLLBTNLEFT GLYPHMASK
-//   (21, 66, 33, 73)      3 x 4x7           scroll arrow right:
-//                                           SCROLLBTNRIGHT GLYPHMASK
 //   (101, 20, 122, 27)    3 x 7x7           flat button (hot, pressed):
 //                                           COMBOBTN BORDERSMASK, SPEEDBUTTON BORDERSMASK,
 //                                           UPDOWNBTN BORDERSMASK, SPEEDBUTTON_SMALL BORDERSMASK,
@@ -104,6 +100,10 @@
 //                                           GLOBALINFO SICONNORM
 //   (458, 38, 503, 70)    3 x 15x16 +mask   dialog help:
 //                                           GLOBALINFO SICONHELP
+//   (278, 71, 290, 78)    3 x 4x7           scroll arrow left:
+//                                           SCROLLBTNLEFT GLYPHMASK
+//   (291, 71, 303, 78)    3 x 4x7           scroll arrow right:
+//                                           SCROLLBTNRIGHT GLYPHMASK
 //   (503, 38, 515, 62)    1 x 12x12 +mask   size grip:
 //                                           GLOBALINFO GRIPIMAGE
 //   (0, 79, 514, 96)      2 x 257x17        window frame, inactive and active:
@@ -193,15 +193,13 @@ std::vector<Cell> masterCells() {
       {"combo arrow", 114, 37, 7, 4, 1, false, pal::kWhite,
        [](int s) { return arrowGlyph(Arrow::Down, s, 7, 4); },
        {{"COMBOBOX", "GLYPHMASK"}, {"VANTILECOMBOBOX", "GLYPHMASK"}}},
-      // Left column: small check boxes, the caption frame, side arrows.
+      // Left column: small check boxes and the caption frame.
       box("small check box", 0, 20, 0, 11, "SMALLUNCHECKED"),
       box("small check box, checked", 0, 32, 1, 11, "SMALLCHECKED"),
       box("small check box, grayed", 0, 44, 2, 11, "SMALLGRAYED"),
-      {"caption frame, inactive and active", 0, 57, 10, 8, 2, true, pal::kCaptionIdle, captionFrame,
+      {"caption frame, inactive and active", 0, 57, 14, 8, 2, true, pal::kCaptionIdle, captionFrame,
        {{"FORMTITLE", "BORDERSMASK"}}},
-      arrow("scroll arrow left", 21, 57, Arrow::Left, 4, 7, "SCROLLBTNLEFT"),
-      arrow("scroll arrow right", 21, 66, Arrow::Right, 4, 7, "SCROLLBTNRIGHT"),
-      // Beside the button: flat buttons and the menu highlight.
+            // Beside the button: flat buttons and the menu highlight.
       {"flat button (hot, pressed)", 101, 20, 7, 7, 3, false, pal::kWindow, flatButtonFrame,
        {{"COMBOBTN", "BORDERSMASK"}, {"SPEEDBUTTON", "BORDERSMASK"}, {"UPDOWNBTN", "BORDERSMASK"},
         {"SPEEDBUTTON_SMALL", "BORDERSMASK"}, {"TOOLBUTTON", "BORDERSMASK"}}},
@@ -237,6 +235,8 @@ std::vector<Cell> masterCells() {
       smallButton("dialog maximize", 368, S::Maximize, "SICONMAX"),
       smallButton("dialog restore", 413, S::Restore, "SICONNORM"),
       smallButton("dialog help", 458, S::Help, "SICONHELP"),
+      arrow("scroll arrow left", 278, 71, Arrow::Left, 4, 7, "SCROLLBTNLEFT"),
+      arrow("scroll arrow right", 291, 71, Arrow::Right, 4, 7, "SCROLLBTNRIGHT"),
       {"size grip", 503, 38, 12, 12, 1, true, pal::kWindow, sizeGrip, {{"GLOBALINFO", "GRIPIMAGE"}}},
       // Fixed: the frame of forms and dialogs, inactive and active.
       {"window frame, inactive and active", 0, 79, 257, 17, 2, false, 0xB4B4B4, formFrame,

@@ -17,14 +17,16 @@ namespace pal = palette;
 }  // namespace
 
 // The push button's look at a large size, with a soft shadow below it. The
-// gradient is symmetric around row 48, the row the slices repeat.
+// face is flat around row 48, the row the slices repeat, and shades only
+// near its top and bottom, so a button drawn smaller than 96 pixels (whose
+// slices are shrunk from the middle) shows no step.
 Art hugeButton(int state) {
   struct Look {
     uint32_t outline, top, middle, bottom;
     double highlight;
   };
-  static const Look looks[3] = {{pal::kLineButton, 0xFFFFFF, 0xEFF0F1, 0xE0E1E2, 0.8},
-                                {pal::kAccent600, 0xF7FBFE, 0xE2EFF9, 0xCCE3F4, 0.75},
+  static const Look looks[3] = {{pal::kLineButton, 0xFFFFFF, 0xEEEFF0, 0xE0E1E2, 0.8},
+                                {pal::kAccent600, 0xF7FBFE, 0xE0EEF9, 0xCCE3F4, 0.75},
                                 {pal::kAccent700, 0xC2DAEE, 0xD0E3F3, 0xDDEBF7, 0.0}};
   const Look& look = looks[state];
   Art a(96, 96);
@@ -32,8 +34,9 @@ Art hugeButton(int state) {
   const Shape outer = roundRect(3, 2, 93, 92, 12);
   fill(a, outer, look.outline);
   const Shape face = roundRect(4, 3, 92, 91, 11);
-  fillVertical(a, intersect(face, rect(0, 0, 96, 48)), look.top, look.middle, 3, 48);
-  fillVertical(a, intersect(face, rect(0, 48, 96, 96)), look.middle, look.bottom, 48, 91);
+  fill(a, face, look.middle);
+  fillVertical(a, intersect(face, rect(0, 0, 96, 24)), look.top, look.middle, 3, 24);
+  fillVertical(a, intersect(face, rect(0, 70, 96, 96)), look.middle, look.bottom, 70, 91);
   if (look.highlight > 0)
     fill(a, ring(face, roundRect(5, 4, 91, 90, 10)), pal::kWhite, look.highlight);
   return a;

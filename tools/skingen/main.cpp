@@ -3,6 +3,8 @@
 // skingen --check DIR   fails unless DIR holds exactly those pictures and an
 //                       Options.dat that cuts them where the layout puts them
 // skingen --layout      prints the layout table (the head of Layout.cpp)
+// skingen --preview DIR OUT.bmp
+//                       paints a mock-up of the program's windows with DIR's skin
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "Layout.h"
+#include "Preview.h"
 #include "SkinCheck.h"
 
 namespace fs = folvane::skingen;
@@ -75,6 +78,7 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "--layout") == 0) return layout();
   if (argc == 2 && argv[1][0] != '-') return generate(argv[1]);
   if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return check(argv[2]);
-  std::fprintf(stderr, "usage: skingen DIR | skingen --check DIR | skingen --layout\n");
+  if (argc == 4 && std::strcmp(argv[1], "--preview") == 0) return fs::writePreview(argv[2], argv[3]);
+  std::fprintf(stderr, "usage: skingen DIR | skingen --check DIR | skingen --layout | skingen --preview DIR OUT.bmp\n");
   return 2;
 }
