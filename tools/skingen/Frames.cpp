@@ -101,14 +101,15 @@ Art buttonFrame(int state) {
 }
 
 // 7 x 7 per state (the first is never shown: the options skip state 0), a
-// light accent face for tool, combo and up-down buttons.
+// light accent face for tool, combo and up-down buttons; pressed darkens the
+// outline and lays a faint shadow under the top. The middle matches the
+// sections' HotColor, which fills it when the centre slice is not drawn.
 Art flatButtonFrame(int state) {
   Art a(7, 7);
   const Shape outer = roundRect(0, 0, 7, 7, 2);
   const bool pressed = state == 2;
   fill(a, outer, pressed ? pal::kAccent500 : pal::kAccent300);
-  fillVertical(a, roundRect(1, 1, 6, 6, 1), pressed ? pal::kAccent200 : pal::kAccent50,
-               pressed ? pal::kAccent100 : pal::kAccent100, 1, 6);
+  fillVertical(a, roundRect(1, 1, 6, 6, 1), pressed ? pal::kAccent200 : pal::kAccent50, pal::kAccent100, 1, 3.5);
   a.cutTo(outer);
   return a;
 }
@@ -146,11 +147,14 @@ Art menuItemFrame(int) {
 }
 
 // 9 x 9 per state, slices of 4: a rounded thumb two pixels inside the track,
-// so thumbs and arrow buttons float on it. Normal, hot, pressed.
+// so thumbs and arrow buttons float on it. Normal and hot differ in colour
+// (the sections' Color and HotColor, which fill the middle when the centre
+// slice is not drawn); pressed, which shares HotColor, adds a darker rim.
 Art thumbFrame(int state) {
   Art a(9, 9);
   fill(a, rect(0, 0, 9, 9), pal::kTrack);
-  fill(a, roundRect(2, 2, 7, 7, 2), pal::kThumb[state]);
+  fill(a, roundRect(2, 2, 7, 7, 2), state == 2 ? pal::kThumbRim : pal::kThumb[state]);
+  if (state == 2) fill(a, roundRect(3, 3, 6, 6, 1), pal::kThumb[1]);
   return a;
 }
 

@@ -88,7 +88,8 @@ Art gripDots(int) {
 
 // Solid pixel triangles: 7, 5, 3, 1 pixels across (or down).
 Art arrowGlyph(Arrow direction, int state, int width, int height) {
-  static const uint32_t colours[3] = {pal::kGlyph, pal::kGlyphHot, pal::kWhite};
+  // On the track, on a hot or pressed (grey) button.
+  static const uint32_t colours[3] = {pal::kGlyph, pal::kGlyphHot, pal::kGlyphHot};
   Art a(width, height);
   const bool across = direction == Arrow::Up || direction == Arrow::Down;
   const int depth = across ? height : width;

@@ -45,7 +45,8 @@ constexpr uint32_t kCheck = 0x2E566A;
 constexpr uint32_t kCloseHot = 0xD1463C;
 constexpr uint32_t kClosePressed = 0xA8342C;
 
-// Scroll-bar thumbs: normal, hot, pressed.
-constexpr uint32_t kThumb[3] = {0xCDCDCD, 0xA6A6A6, 0x787878};
+// Scroll-bar thumbs: normal and hot (also pressed, with a darker rim).
+constexpr uint32_t kThumb[2] = {0xCDCDCD, 0xA6A6A6};
+constexpr uint32_t kThumbRim = 0x7A7A7A;
 
 }  // namespace folvane::skingen::palette

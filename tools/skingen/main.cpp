@@ -2,6 +2,7 @@
 //                       (skins/Ambrel: Master.bmp, ButtonHuge.bmp, tl.bmp)
 // skingen --check DIR   fails unless DIR holds exactly those pictures and an
 //                       Options.dat that cuts them where the layout puts them
+//                       and gives the internal skin's documented values
 // skingen --layout      prints the layout table (the head of Layout.cpp)
 // skingen --preview DIR OUT.bmp
 //                       paints a mock-up of the program's windows with DIR's skin
@@ -14,6 +15,7 @@
 #include "Layout.h"
 #include "Preview.h"
 #include "SkinCheck.h"
+#include "WorkedExample.h"
 
 namespace fs = folvane::skingen;
 
@@ -42,6 +44,8 @@ int check(const std::string& directory) {
   } else {
     const auto more = fs::checkOptions(std::string(options.begin(), options.end()), pictures);
     problems.insert(problems.end(), more.begin(), more.end());
+    const auto telling = fs::checkTellingValues(directory);
+    problems.insert(problems.end(), telling.begin(), telling.end());
   }
   for (const std::string& p : problems) std::fprintf(stderr, "skingen: %s\n", p.c_str());
   if (problems.empty()) std::printf("skingen: %s is the skin skingen draws\n", directory.c_str());
