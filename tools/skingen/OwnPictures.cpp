@@ -47,7 +47,7 @@ Art hugeButton(int state) {
 Art titleSheen(int) {
   Art a(160, 20);
   const Paint light = [](Point p) {
-    const double d = std::hypot(p.x / 150.0, p.y / 26.0);
+    const double d = std::hypot(p.x / 150.0, p.y / 17.0);  // gone by row 17
     const double t = std::clamp(1.0 - d, 0.0, 1.0);
     return Color{1, 1, 1, 0.3 * t * t * (3 - 2 * t)};
   };
