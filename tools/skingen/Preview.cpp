@@ -43,7 +43,10 @@ class Painter {
   // parent's background.
   void section(const char* name, PixelRect r, int state, bool fillCentre = true) {
     const int i = model_.FindSection(name);
-    if (i < 0) return std::fprintf(stderr, "skingen: preview: no section %s\n", name), void();
+    if (i < 0) {
+      std::fprintf(stderr, "skingen: preview: no section %s\n", name);
+      return;
+    }
     PaintSection(i, name, BitmapBackground(bitmap_), -1, -1, model_, bitmap_, {r.Left, r.Top}, r, state,
                  fillCentre, platform_);
   }
@@ -59,10 +62,6 @@ class Painter {
     const TsMaskData* m = model_.Mask(model_.FindMask(model_.FindSection(section), section, key));
     if (!m) std::fprintf(stderr, "skingen: preview: no %s of %s\n", key, section);
     return m;
-  }
-  int glyphWidth(const char* section, const char* key) const {
-    const TsMaskData* m = mask(section, key);
-    return m ? m->Width() / std::max(m->ImageCount, 1) : 0;
   }
   // The area as a disabled control shows it: 40 % of itself over the parent.
   void disable(PixelRect r) {
@@ -87,38 +86,43 @@ struct Window {
   std::vector<PixelRect> holes;
 };
 
+// Caption buttons right to left, as the title-button layout places them:
+// forms' big buttons hang from the top edge, one pixel overlapping; dialogs'
+// small ones are centred two pixels further left. Active: close hot and
+// minimize pressed (forms), close pressed and help hot (dialogs).
+void captionButtons(Painter& p, int width, int captionBottom, bool active, bool big) {
+  const char* keys[] = {big ? "BICONCLOSE" : "SICONCLOSE", big ? "BICONMAX" : "SICONHELP",
+                        big ? "BICONMIN" : nullptr};
+  const int frameX = 3, space = big ? -1 : 0;
+  int x = width - frameX - space - (big ? 0 : 2);
+  for (int i = 0; i < 3 && keys[i]; ++i) {
+    const TsMaskData* m = p.mask("GLOBALINFO", keys[i]);
+    if (!m) continue;
+    const int w = m->Width() / m->ImageCount, h = m->Height() / (m->MaskType + 1);
+    const int y = big ? 0 : (captionBottom - h) / 2 + (h < 16 ? 2 : 0);
+    const int state = !active ? 0 : big ? (i == 0 ? 1 : i == 2 ? 2 : 0) : (i == 0 ? 2 : 1);
+    p.glyph("GLOBALINFO", keys[i], x - w, y, state, active ? kGlyphNormal : kGlyphFaded);
+    x -= w + space;
+  }
+}
+
 // Frame and caption of a form or dialog (3-pixel frame, 18-pixel caption,
-// as the system metrics give them here) with its caption buttons.
+// as the system metrics give them here) with its caption buttons, and the
+// window region's holes from the corners of the frame and caption masks.
 Window frame(const SkinModel& model, const char* frameSection, int width, int height, bool active,
              bool big) {
   Window w{PixelBuffer(width, height, PixelFormat::Bgr24), {}};
   w.image.Fill(kDesktop);
   Painter p(model, w.image);
-  const int state = active ? 1 : 0, frameX = 3, top = 21;
+  const int state = active ? 1 : 0, captionBottom = 21;
   p.section(frameSection, {0, 0, width, height}, state, false);
-  p.section("FORMTITLE", {0, 0, width, top}, state);
-  // Caption buttons right to left, as the title-button layout places them.
-  const char* keys[] = {big ? "BICONCLOSE" : "SICONCLOSE", big ? "BICONMAX" : "SICONHELP",
-                        big ? "BICONMIN" : nullptr};
-  const int space = big ? -1 : 0;
-  int x = width - frameX - space - (big ? 0 : 2);
-  for (int i = 0; i < 3 && keys[i]; ++i) {
-    const int bw = p.glyphWidth("GLOBALINFO", keys[i]);
-    const TsMaskData* m = p.mask("GLOBALINFO", keys[i]);
-    const int h = m ? m->Height() / (m->MaskType + 1) : 0;
-    const int y = big ? 0 : (top - h) / 2 + (h < 16 ? 2 : 0);
-    // Active: close hot and minimize pressed (forms), close pressed and help
-    // hot (dialogs).
-    const int hot = !active ? 0 : big ? (i == 0 ? 1 : i == 2 ? 2 : 0) : (i == 0 ? 2 : 1);
-    p.glyph("GLOBALINFO", keys[i], x - bw, y, hot, active ? kGlyphNormal : kGlyphFaded);
-    x -= bw + space;
+  p.section("FORMTITLE", {0, 0, width, captionBottom}, state);
+  captionButtons(p, width, captionBottom, active, big);
+  if (const TsMaskData* f = p.mask(frameSection, "BORDERSMASK")) {
+    ScanCornerRuns(w.holes, width, *f, false, 0);
+    ScanCornerRuns(w.holes, width, *f, true, height - f->WB);
   }
-  const TsMaskData* f = p.mask(frameSection, "BORDERSMASK");
-  const TsMaskData* t = p.mask("FORMTITLE", "BORDERSMASK");
-  if (f) ScanCornerRuns(w.holes, width, *f, false, 0);
-  if (f) ScanCornerRuns(w.holes, width, *f, true, height - model.SliceWidthBottom(model.FindMask(
-                                                        model.FindSection(frameSection), frameSection, "BORDERSMASK")));
-  if (t) ScanCornerRuns(w.holes, width, *t, false, 0);
+  if (const TsMaskData* t = p.mask("FORMTITLE", "BORDERSMASK")) ScanCornerRuns(w.holes, width, *t, false, 0);
   return w;
 }
 
