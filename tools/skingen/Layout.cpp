@@ -36,7 +36,8 @@
 //   (110, 36, 113, 42)    1 x 3x3 +mask     grip dots:
 //                                           GRIPH PATTERN, DRAGBAR PATTERN
 //   (114, 37, 121, 41)    1 x 7x4           combo arrow:
-//                                           COMBOBOX GLYPHMASK, VANTILECOMBOBOX GLYPHMASK
+//                                           COMBOBOX GLYPHMASK, VANTILECOMBOBOX GLYPHMASK,
+//                                           TOOLBUTTON GLYPHMASK
 //   (0, 20, 33, 31)       3 x 11x11         small check box:
 //                                           GLOBALINFO SMALLUNCHECKED
 //   (0, 32, 33, 43)       3 x 11x11         small check box, checked:
@@ -192,7 +193,7 @@ std::vector<Cell> masterCells() {
        {{"GRIPH", "PATTERN"}, {"DRAGBAR", "PATTERN"}}},
       {"combo arrow", 114, 37, 7, 4, 1, false, pal::kWhite,
        [](int s) { return arrowGlyph(Arrow::Down, s, 7, 4); },
-       {{"COMBOBOX", "GLYPHMASK"}, {"VANTILECOMBOBOX", "GLYPHMASK"}}},
+       {{"COMBOBOX", "GLYPHMASK"}, {"VANTILECOMBOBOX", "GLYPHMASK"}, {"TOOLBUTTON", "GLYPHMASK"}}},
       // Left column: small check boxes and the caption frame.
       box("small check box", 0, 20, 0, 11, "SMALLUNCHECKED"),
       box("small check box, checked", 0, 32, 1, 11, "SMALLCHECKED"),
