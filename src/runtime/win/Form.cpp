@@ -97,18 +97,22 @@ void TForm::Hide() {
   if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
 }
 
+namespace {
+
+BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM lp) {
+  auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
+  if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
+  return TRUE;
+}
+
+}  // namespace
+
 int TForm::ShowModal() {
   HandleNeeded();
   // Every other window of the program waits while the form is up.
   std::vector<HWND> disabled;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM lp) -> BOOL {
-        auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
-        if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                    reinterpret_cast<LPARAM>(&disabled));
   HWND previousActive = GetActiveWindow();
   for (HWND w : disabled) EnableWindow(w, FALSE);
   modal_ = true;

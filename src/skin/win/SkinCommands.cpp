@@ -104,22 +104,27 @@ void BroadcastSkinCommand(WORD code, LPARAM arg, WORD low) {
   }
 }
 
+namespace {
+
+struct Pass {
+  HWND parent;
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+BOOL CALLBACK PassToChild(HWND child, LPARAM lp) {
+  auto* p = reinterpret_cast<Pass*>(lp);
+  if (GetParent(child) == p->parent && OwnThreadWindow(child))
+    SendMessageW(child, p->msg, p->wParam, p->lParam);
+  return TRUE;
+}
+
+}  // namespace
+
 void PassToChildWindows(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  struct Pass {
-    HWND parent;
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
-  } pass{wnd, msg, wParam, lParam};
-  EnumChildWindows(
-      wnd,
-      [](HWND child, LPARAM lp) -> BOOL {
-        auto* p = reinterpret_cast<Pass*>(lp);
-        if (GetParent(child) == p->parent && OwnThreadWindow(child))
-          SendMessageW(child, p->msg, p->wParam, p->lParam);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&pass));
+  Pass pass{wnd, msg, wParam, lParam};
+  EnumChildWindows(wnd, PassToChild, reinterpret_cast<LPARAM>(&pass));
 }
 
 }  // namespace folvane
