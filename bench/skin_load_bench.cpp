@@ -26,14 +26,14 @@ namespace {
 // skin artwork does.
 std::vector<std::uint8_t> Picture(int width, int height, unsigned bitCount, std::uint32_t seed) {
   std::mt19937 random(seed);
-  test::BmpSpec spec;
-  spec.width = width, spec.height = height, spec.bitCount = bitCount;
+  test::BmpLayout layout;
+  layout.width = width, layout.height = height, layout.bitCount = bitCount;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       const unsigned level = bitCount <= 8 ? (x / 8 + y / 8) % 200 : (x + y + random() % 4) & 0xFF;
-      spec.pixels.push_back(level * 0x010101u ^ ((x / 32) % 2 ? 0xFF00FFu : 0));
+      layout.pixels.push_back(level * 0x010101u ^ ((x / 32) % 2 ? 0xFF00FFu : 0));
     }
-  return test::MakeBmp(spec);
+  return test::MakeBmp(layout);
 }
 
 // GLOBALINFO naming the master bitmap, the two pictures of their own, then

@@ -9,7 +9,7 @@
 namespace folvane {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::MakeBmp;
 
 constexpr TColor kKey = 0xFF00FF;  // the skins' key colour: decoded like any other
@@ -18,13 +18,13 @@ constexpr TColor kKey = 0xFF00FF;  // the skins' key colour: decoded like any ot
 // whose channels are 0 or 255, exact in every format down to 16 bits.
 const std::vector<TColor> kSixColours = {kKey, 0xFFFFFF, 0x000000, 0x0000FF, 0x00FF00, 0xFF0000};
 
-void ExpectPixels(const PixelBuffer& got, const BmpSpec& spec, const std::string& label) {
-  ASSERT_EQ(got.Width(), spec.width) << label;
-  ASSERT_EQ(got.Height(), spec.height) << label;
+void ExpectPixels(const PixelBuffer& got, const BmpLayout& layout, const std::string& label) {
+  ASSERT_EQ(got.Width(), layout.width) << label;
+  ASSERT_EQ(got.Height(), layout.height) << label;
   EXPECT_EQ(got.Format(), PixelFormat::Bgr24) << label;
-  for (int y = 0; y < spec.height; ++y)
-    for (int x = 0; x < spec.width; ++x)
-      EXPECT_EQ(got.GetColor(x, y), spec.pixels[y * spec.width + x]) << label << " at " << x << "," << y;
+  for (int y = 0; y < layout.height; ++y)
+    for (int x = 0; x < layout.width; ++x)
+      EXPECT_EQ(got.GetColor(x, y), layout.pixels[y * layout.width + x]) << label << " at " << x << "," << y;
 }
 
 TEST(BmpDecoder, DecodesEveryLayoutInBothRowOrders) {
@@ -46,25 +46,25 @@ TEST(BmpDecoder, DecodesEveryLayoutInBothRowOrders) {
   for (const Case& c : cases) {
     for (bool topDown : {false, true}) {
       if (topDown && c.headerSize == 12) continue;  // core headers are bottom-up only
-      BmpSpec spec;
-      spec.width = 3, spec.height = 2, spec.topDown = topDown;
-      spec.bitCount = c.bitCount, spec.headerSize = c.headerSize;
-      spec.bitFields = c.bitFields, spec.masks = c.masks;
-      spec.pixels = kSixColours;
-      if (c.bitCount == 1) spec.pixels = {kKey, 0, 0, kKey, kKey, 0};
-      const std::vector<std::uint8_t> file = MakeBmp(spec);
+      BmpLayout layout;
+      layout.width = 3, layout.height = 2, layout.topDown = topDown;
+      layout.bitCount = c.bitCount, layout.headerSize = c.headerSize;
+      layout.bitFields = c.bitFields, layout.masks = c.masks;
+      layout.pixels = kSixColours;
+      if (c.bitCount == 1) layout.pixels = {kKey, 0, 0, kKey, kKey, 0};
+      const std::vector<std::uint8_t> file = MakeBmp(layout);
       const std::string label = std::string(c.name) + (topDown ? " top-down" : " bottom-up");
-      ExpectPixels(DecodeBmp(file.data(), file.size()), spec, label);
-      ExpectPixels(DecodePicture(file.data(), file.size()), spec, label + " via DecodePicture");
+      ExpectPixels(DecodeBmp(file.data(), file.size()), layout, label);
+      ExpectPixels(DecodePicture(file.data(), file.size()), layout, label + " via DecodePicture");
     }
   }
 }
 
 TEST(BmpDecoder, IndexBeyondTheStoredPaletteIsBlack) {
-  BmpSpec spec;
-  spec.width = 2, spec.height = 1, spec.bitCount = 8;
-  spec.pixels = {kKey, 0xFFFFFF};
-  std::vector<std::uint8_t> file = MakeBmp(spec);
+  BmpLayout layout;
+  layout.width = 2, layout.height = 1, layout.bitCount = 8;
+  layout.pixels = {kKey, 0xFFFFFF};
+  std::vector<std::uint8_t> file = MakeBmp(layout);
   file[file.size() - 3] = 200;  // second pixel: index 200 of a 2-entry palette
   const PixelBuffer got = DecodeBmp(file.data(), file.size());
   EXPECT_EQ(got.GetColor(0, 0), kKey);
@@ -72,18 +72,18 @@ TEST(BmpDecoder, IndexBeyondTheStoredPaletteIsBlack) {
 }
 
 TEST(BmpDecoder, ZeroSizeGivesAnEmptyPicture) {
-  BmpSpec spec;
-  spec.width = 0, spec.height = 5;
-  const std::vector<std::uint8_t> file = MakeBmp(spec);
+  BmpLayout layout;
+  layout.width = 0, layout.height = 5;
+  const std::vector<std::uint8_t> file = MakeBmp(layout);
   EXPECT_TRUE(DecodeBmp(file.data(), file.size()).Empty());
 }
 
 TEST(BmpDecoder, LastRowMayLackItsPadding) {
-  BmpSpec spec;
-  spec.width = 3, spec.height = 2, spec.pixels = kSixColours;
-  std::vector<std::uint8_t> file = MakeBmp(spec);
+  BmpLayout layout;
+  layout.width = 3, layout.height = 2, layout.pixels = kSixColours;
+  std::vector<std::uint8_t> file = MakeBmp(layout);
   file.resize(file.size() - 3);
-  ExpectPixels(DecodeBmp(file.data(), file.size()), spec, "unpadded last row");
+  ExpectPixels(DecodeBmp(file.data(), file.size()), layout, "unpadded last row");
 }
 
 void SetU32(std::vector<std::uint8_t>& f, std::size_t at, std::uint32_t v) {
@@ -91,9 +91,9 @@ void SetU32(std::vector<std::uint8_t>& f, std::size_t at, std::uint32_t v) {
 }
 
 TEST(BmpDecoder, RefusesDamagedFilesWithoutReadingPastThem) {
-  BmpSpec spec;
-  spec.width = 3, spec.height = 2, spec.bitCount = 8, spec.pixels = kSixColours;
-  const std::vector<std::uint8_t> good = MakeBmp(spec);
+  BmpLayout layout;
+  layout.width = 3, layout.height = 2, layout.bitCount = 8, layout.pixels = kSixColours;
+  const std::vector<std::uint8_t> good = MakeBmp(layout);
   struct Case {
     const char* name;
     void (*damage)(std::vector<std::uint8_t>&);

@@ -16,12 +16,12 @@ namespace folvane::test {
 // A width x height 24-bit bitmap file filled by `color(x, y)`.
 template <typename ColorAt>
 Bytes PictureBmp(int width, int height, ColorAt color) {
-  BmpSpec spec;
-  spec.width = width;
-  spec.height = height;
+  BmpLayout layout;
+  layout.width = width;
+  layout.height = height;
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) spec.pixels.push_back(color(x, y));
-  return MakeBmp(spec);
+    for (int x = 0; x < width; ++x) layout.pixels.push_back(color(x, y));
+  return MakeBmp(layout);
 }
 
 inline Bytes SolidBmp(int width, int height, TColor color) {

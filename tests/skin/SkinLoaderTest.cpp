@@ -44,7 +44,7 @@ const char kOptions[] =
 Bytes Jpeg(const std::uint8_t* data, std::size_t size) { return Bytes(data, data + size); }
 
 SkinFiles SampleSkin() {
-  BmpSpec button;  // an 8-bit palette picture, as skins often hold
+  BmpLayout button;  // an 8-bit palette picture, as skins often hold
   button.width = 288;
   button.height = 192;
   button.bitCount = 8;

@@ -13,7 +13,7 @@
 
 namespace folvane::test {
 
-struct BmpSpec {
+struct BmpLayout {
   int width = 0;
   int height = 0;                 // rows; the header says -height when topDown
   bool topDown = false;
@@ -38,12 +38,12 @@ inline std::uint32_t PackChannel(std::uint8_t c, std::uint32_t mask) {
   return static_cast<std::uint32_t>((c * max + 127) / 255) << shift;
 }
 
-inline std::uint32_t PackPixel(TColor c, const BmpSpec& s) {
+inline std::uint32_t PackPixel(TColor c, const BmpLayout& s) {
   return PackChannel(c & 0xFF, s.masks[0]) | PackChannel((c >> 8) & 0xFF, s.masks[1]) |
          PackChannel((c >> 16) & 0xFF, s.masks[2]);
 }
 
-inline std::vector<TColor> PaletteOf(const BmpSpec& s) {
+inline std::vector<TColor> PaletteOf(const BmpLayout& s) {
   std::vector<TColor> palette;
   for (TColor c : s.pixels)
     if (std::find(palette.begin(), palette.end(), c) == palette.end()) palette.push_back(c);
@@ -51,7 +51,7 @@ inline std::vector<TColor> PaletteOf(const BmpSpec& s) {
   return palette;
 }
 
-inline void PutRow(std::vector<std::uint8_t>& row, const BmpSpec& s, int y,
+inline void PutRow(std::vector<std::uint8_t>& row, const BmpLayout& s, int y,
                    const std::vector<TColor>& palette) {
   for (int x = 0; x < s.width; ++x) {
     const TColor c = s.pixels[static_cast<std::size_t>(y) * s.width + x];
@@ -70,7 +70,7 @@ inline void PutRow(std::vector<std::uint8_t>& row, const BmpSpec& s, int y,
 
 }  // namespace bmp_detail
 
-inline std::vector<std::uint8_t> MakeBmp(BmpSpec s) {
+inline std::vector<std::uint8_t> MakeBmp(BmpLayout s) {
   using namespace bmp_detail;
   if (!s.bitFields && s.bitCount == 16) s.masks = {0x7C00, 0x03E0, 0x001F};
   const std::vector<TColor> palette = s.bitCount <= 8 ? PaletteOf(s) : std::vector<TColor>{};
