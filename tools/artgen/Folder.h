@@ -6,6 +6,9 @@
 
 namespace folvane::artgen {
 
+// The shapes and the rasteriser are shared with the skin's picture generator.
+using namespace folvane::drawing;
+
 // Edges in canvas pixels; whole numbers keep the outline on pixel rows.
 struct FolderGeometry {
   double left = 0, right = 0;

@@ -8,6 +8,9 @@
 
 namespace folvane::artgen {
 
+// The shapes and the rasteriser are shared with the skin's picture generator.
+using namespace folvane::drawing;
+
 // Row 0 at the top; each pixel 0xAARRGGBB with straight alpha.
 struct Pixels {
   int width = 0;

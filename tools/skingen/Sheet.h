@@ -12,6 +12,8 @@
 
 namespace folvane::skingen {
 
+using namespace folvane::drawing;
+
 constexpr uint32_t kKey = 0xFF00FF;
 
 // Row 0 at the top; each pixel 0xRRGGBB.

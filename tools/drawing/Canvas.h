@@ -8,7 +8,7 @@
 
 #include "Geometry.h"
 
-namespace folvane::artgen {
+namespace folvane::drawing {
 
 // Straight (not premultiplied) colour, channels 0..1.
 struct Color {
@@ -24,6 +24,9 @@ using Paint = std::function<Color(Point)>;
 Paint solid(Color color);
 // Colour runs from `from` at point a to `to` at point b, constant beyond.
 Paint linear(Point a, Color from, Point b, Color to);
+
+// How much of pixel (x, y) the shape covers, 0 ... 1.
+double coverage(const Shape& shape, int x, int y);
 
 class Canvas {
  public:
@@ -41,6 +44,8 @@ class Canvas {
   void fillSoft(const Shape& shape, const Paint& paint, double softness, double opacity = 1.0);
   // Clears the shape out of what is drawn so far (the backdrop shows there).
   void erase(const Shape& shape);
+  // Replaces a pixel outright (premultiplied).
+  void set(int x, int y, const Color& premultiplied) { pixels_[static_cast<size_t>(y) * width_ + x] = premultiplied; }
 
  private:
   void blend(int x, int y, const Color& color, double coverage);
@@ -50,4 +55,4 @@ class Canvas {
   std::vector<Color> pixels_;
 };
 
-}  // namespace folvane::artgen
+}  // namespace folvane::drawing

@@ -1,13 +1,12 @@
 #pragma once
 // Shapes as signed distance functions: negative inside, positive outside.
-// The same approach as tools/artgen, copied so that each tool stays on its own.
 // Every combinator keeps the value a lower bound of the true distance, which
 // lets the rasteriser skip supersampling wherever a pixel is far from an edge.
 
 #include <functional>
 #include <vector>
 
-namespace folvane::skingen {
+namespace folvane::drawing {
 
 struct Point {
   double x = 0;
@@ -41,4 +40,4 @@ Shape rect(double left, double top, double right, double bottom);
 Shape grow(const Shape& shape, double amount);
 Shape translate(const Shape& shape, double dx, double dy);
 
-}  // namespace folvane::skingen
+}  // namespace folvane::drawing

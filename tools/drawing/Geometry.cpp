@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-namespace folvane::skingen {
+namespace folvane::drawing {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -144,4 +144,4 @@ Shape translate(const Shape& shape, double dx, double dy) {
           [d = shape.distance, dx, dy](Point p) { return d({p.x - dx, p.y - dy}); }};
 }
 
-}  // namespace folvane::skingen
+}  // namespace folvane::drawing

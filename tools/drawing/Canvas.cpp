@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-namespace folvane::artgen {
+namespace folvane::drawing {
 namespace {
 
 constexpr int kSamples = 8;
 // Half the diagonal of a pixel: farther from an edge, a pixel is all in or out.
 constexpr double kPixelReach = 0.7072;
+
+}  // namespace
 
 double coverage(const Shape& shape, int x, int y) {
   const double centre = shape.distance({x + 0.5, y + 0.5});
@@ -23,6 +25,8 @@ double coverage(const Shape& shape, int x, int y) {
   }
   return static_cast<double>(inside) / (kSamples * kSamples);
 }
+
+namespace {
 
 struct PixelRange {
   int left, top, right, bottom;
@@ -111,4 +115,4 @@ void Canvas::erase(const Shape& shape) {
   }
 }
 
-}  // namespace folvane::artgen
+}  // namespace folvane::drawing
