@@ -14,6 +14,15 @@ TApplication* Application = nullptr;
 namespace {
 
 LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (Application && Application->Handle() == wnd) {
+    Message m{msg, wp, lp, 0};
+    try {
+      if (Application->RunMainWindowHooks(m)) return m.result;
+    } catch (...) {
+      Application->HandleException(std::current_exception());
+      return 0;
+    }
+  }
   return DefWindowProcW(wnd, msg, wp, lp);
 }
 
@@ -61,6 +70,27 @@ void TApplication::Initialize() {
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU, 0, 0, 0, 0,
                             nullptr, nullptr, inst, nullptr);
   if (handle_) HandleCount::Created(HandleKind::Window);
+}
+
+int TApplication::HookMainWindow(MainWindowHook hook) {
+  hooks_.emplace_back(nextHookId_, std::move(hook));
+  return nextHookId_++;
+}
+
+void TApplication::UnhookMainWindow(int id) {
+  for (auto it = hooks_.begin(); it != hooks_.end(); ++it)
+    if (it->first == id) {
+      hooks_.erase(it);
+      return;
+    }
+}
+
+bool TApplication::RunMainWindowHooks(Message& m) {
+  // A copy: a hook may unhook itself or others while it runs.
+  const auto hooks = hooks_;
+  for (auto it = hooks.rbegin(); it != hooks.rend(); ++it)
+    if (it->second && it->second(m)) return true;
+  return false;
 }
 
 void TApplication::SetTitle(const std::wstring& title) {

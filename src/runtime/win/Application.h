@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/win/Component.h"
+#include "runtime/win/Messages.h"
 
 namespace folvane {
 
@@ -51,6 +54,14 @@ class TApplication : public TComponent {
 
   int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
 
+  // Hooks on the application window's messages, asked newest first before
+  // the default handling; a hook that returns true has handled the message
+  // (its result in Message::result).
+  using MainWindowHook = std::function<bool(Message&)>;
+  int HookMainWindow(MainWindowHook hook);
+  void UnhookMainWindow(int id);
+  bool RunMainWindowHooks(Message& m);
+
  private:
   bool PreTranslate(MSG& msg);
 
@@ -61,6 +72,8 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   bool initialized_ = false;
   WPARAM swallowChar_ = 0;
+  std::vector<std::pair<int, MainWindowHook>> hooks_;
+  int nextHookId_ = 1;
 };
 
 // The process's application object (one per process, as the platform has).

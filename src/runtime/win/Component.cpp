@@ -38,10 +38,11 @@ void TComponent::BeginLoading() {
 }
 
 void TComponent::EndLoading() {
-  // Copy: a Loaded handler may create further components.
+  // In creation order: the root first, so that its components already see
+  // it loaded. Copy: a Loaded handler may create further components.
   const std::vector<TComponent*> created = components_;
-  for (TComponent* c : created) c->Loaded();
   Loaded();
+  for (TComponent* c : created) c->Loaded();
 }
 
 }  // namespace folvane
