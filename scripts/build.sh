@@ -19,7 +19,14 @@ cmake --build build/native -j "$jobs"
 
 mkdir -p "$gen"
 if [ -x build/native/tools/vszpack/vszpack ] && [ -d skins/Ambrel ]; then
-  build/native/tools/vszpack/vszpack pack skins/Ambrel "$gen/Ambrel.vsz" >/dev/null
+  # Replaced only when it changed, so the resources are not rebuilt for nothing.
+  build/native/tools/vszpack/vszpack pack skins/Ambrel "$gen/Ambrel.vsz.new" >/dev/null
+  build/native/tools/vszpack/vszpack check "$gen/Ambrel.vsz.new" >/dev/null
+  if cmp -s "$gen/Ambrel.vsz.new" "$gen/Ambrel.vsz"; then
+    rm "$gen/Ambrel.vsz.new"
+  else
+    mv "$gen/Ambrel.vsz.new" "$gen/Ambrel.vsz"
+  fi
 fi
 
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake \

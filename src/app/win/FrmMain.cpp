@@ -2,6 +2,7 @@
 
 #include "app/WindowsFolderPlatform.h"
 #include "app/win/About.h"
+#include "runtime/win/Resources.h"
 
 namespace folvane {
 
@@ -55,6 +56,24 @@ TForm1::TForm1(TComponent* owner, std::unique_ptr<FolderPlatform> platform)
 }
 
 TForm1::~TForm1() { MarkDestroying(); }
+
+// The form's skin: the internal skin "Ambrel (internal)", a packed archive
+// kept in the program's resources. The skin directory is the design
+// machine's folder; it holds no skin of that name, so the internal one is
+// used.
+void TForm1::CreateSkinManager() {
+  sSkinManager1 = new TsSkinManager(this);
+  sSkinManager1->Name = L"sSkinManager1";
+  TsStoredSkin ambrel;
+  ambrel.Name = u"Ambrel (internal)";
+  ambrel.Data = ReadResourceData(L"AMBREL_SKIN");
+  sSkinManager1->SetInternalSkins({ambrel});
+  sSkinManager1->SetSkinDirectory(L"c:\\Skins");
+  sSkinManager1->SetSkinName(L"Ambrel (internal)");
+  sSkinManager1->MenuSupport().IcoLineSkin = "ICOLINE";
+  sSkinManager1->MenuSupport().ExtraLineFontName = L"Tahoma";
+  sSkinManager1->MenuSupport().ExtraLineFontHeight = -11;
+}
 
 TBitBtn* TForm1::MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
                             const wchar_t* glyph, int left, int width, int tabOrder) {
@@ -116,6 +135,7 @@ void TForm1::CreateControls() {
   sBitBtn4 = MakeButton(L"sBitBtn4", L"About", L"About Folvane", L"GLYPH_ABOUT", 255, 75, 7);
   sBitBtn5 = MakeButton(L"sBitBtn5", L"Close", L"Close Application", L"GLYPH_CLOSE", 335, 75, 8);
 
+  CreateSkinManager();
   ImageList1 = new TImageList(this, 32, 32);
   ImageList1->Name = L"ImageList1";
   try {

@@ -7,6 +7,7 @@
 #include "app/FolderCustomizer.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
+#include "skin/win/sSkinManager.h"
 
 namespace folvane {
 
@@ -33,6 +34,7 @@ class TForm1 : public TForm {
   TBitBtn* sBitBtn3;
   TBitBtn* sBitBtn4;
   TBitBtn* sBitBtn5;
+  TsSkinManager* sSkinManager1;
   TImageList* ImageList1;
 
   // The About box the About button shows (created by the program start).
@@ -43,6 +45,7 @@ class TForm1 : public TForm {
 
  private:
   void CreateControls();
+  void CreateSkinManager();
   TBitBtn* MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
                       const wchar_t* glyph, int left, int width, int tabOrder);
   void DirEdtChange(TControl*);

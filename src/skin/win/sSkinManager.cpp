@@ -87,8 +87,10 @@ std::wstring JoinClassList(const std::vector<std::wstring>& names) {
 }
 
 bool TopLevelVisibleForm(TForm* form) {
+  // The Visible property, not the window style: WM_SETREDRAW 0 clears
+  // WS_VISIBLE while the screen keeps showing the form.
   return form && !form->Destroying() && !form->Parent() && form->HandleAllocated() &&
-         IsWindowVisible(form->Handle());
+         form->Visible();
 }
 
 }  // namespace
