@@ -1,7 +1,7 @@
 # The two commands: `make run` and `make test`. Both install what is missing
 # (Debian 12, as root), build, then start the program or run every test.
 SHELL := /bin/bash
-.PHONY: all deps build run test snapshots fuzz clean
+.PHONY: all deps build run test snapshots bench fuzz clean
 
 all: build
 
@@ -19,6 +19,9 @@ test: build
 
 snapshots: build
 	@scripts/snapshots.sh
+
+bench: build
+	@scripts/bench.sh
 
 fuzz: deps
 	@if [ -x fuzz/run.sh ]; then fuzz/run.sh; else echo "no fuzz targets yet"; fi

@@ -11,6 +11,7 @@
 #include "paint/PaintPlatform.h"
 #include "runtime/Exception.h"
 #include "runtime/win/Bitmap.h"
+#include "runtime/win/HandleCount.h"
 
 namespace folvane {
 
@@ -30,16 +31,30 @@ void CopyPixels(PixelBuffer& to, int toX, int toY, const PixelBuffer& from, int 
   }
 }
 
-// A 24-bit DIB holding `area` (inside `from`) of `from`.
-TBitmap DibOf(const PixelBuffer& from, const PixelRect& area) {
-  TBitmap dib(area.Width(), area.Height());
-  CopyPixels(dib.Pixels(), 0, 0, from, area.Left, area.Top, area.Width(), area.Height());
-  return dib;
-}
+// Two DIB sections kept between calls and grown as needed: making a DIB
+// section and its DC costs far more than the copies, and a section is
+// painted from many small pieces.
+class Scratch {
+ public:
+  // The bitmap, at least w x h, holding `area` of `from` at (0, 0).
+  TBitmap& Holding(const PixelBuffer& from, const PixelRect& area) {
+    Grow(area.Width(), area.Height());
+    CopyPixels(bitmap_.Pixels(), 0, 0, from, area.Left, area.Top, area.Width(), area.Height());
+    return bitmap_;
+  }
+  void Release() { bitmap_ = TBitmap(); }
+  void CopyBack(PixelBuffer& dest, const PixelRect& area) {
+    CopyPixels(dest, area.Left, area.Top, bitmap_.Pixels(), 0, 0, area.Width(), area.Height());
+  }
 
-void CopyBack(PixelBuffer& dest, const PixelRect& area, TBitmap& dib) {
-  CopyPixels(dest, area.Left, area.Top, dib.Pixels(), 0, 0, area.Width(), area.Height());
-}
+ private:
+  void Grow(int w, int h) {
+    if (!bitmap_.Empty() && bitmap_.Width() >= w && bitmap_.Height() >= h) return;
+    bitmap_ = TBitmap(std::max(w, bitmap_.Empty() ? 0 : bitmap_.Width()),
+                      std::max(h, bitmap_.Empty() ? 0 : bitmap_.Height()));
+  }
+  TBitmap bitmap_;
+};
 
 bool Inside(const PixelRect& r, const PixelBuffer& b) {
   return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= b.Width() &&
@@ -70,6 +85,11 @@ Steps StepsInside(long long start, long long size, long long count, long long lo
 
 class GdiPlatform : public PaintPlatform {
  public:
+  void ReleaseScratch() {
+    source_.Release();
+    dest_.Release();
+  }
+
   void StretchHalftone(PixelBuffer& dest, const PixelRect& destRect, const PixelBuffer& source,
                        const PixelRect& sourceRect) override {
     const PixelRect area = ClampRect(destRect, dest.Width(), dest.Height());
@@ -78,14 +98,18 @@ class GdiPlatform : public PaintPlatform {
         !Relative(destRect.Left, area.Left, x) || !Relative(destRect.Top, area.Top, y))
       return;
     Guarded([&] {
-      TBitmap from = DibOf(source, sourceRect);
-      TBitmap to = DibOf(dest, area);
+      TBitmap& from = source_.Holding(source, sourceRect);
+      TBitmap& to = dest_.Holding(dest, area);
       HDC dc = to.DC();
+      // Drawing outside `area` in a larger scratch is never copied back.
+      const int saved = SaveDC(dc);
+      IntersectClipRect(dc, 0, 0, area.Width(), area.Height());
       SetStretchBltMode(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);  // required after choosing halftone
       StretchBlt(dc, x, y, destRect.Width(), destRect.Height(), from.DC(), 0, 0,
                  sourceRect.Width(), sourceRect.Height(), SRCCOPY);
-      CopyBack(dest, area, to);
+      RestoreDC(dc, saved);
+      dest_.CopyBack(dest, area);
     });
   }
 
@@ -121,10 +145,14 @@ class GdiPlatform : public PaintPlatform {
       mesh.push_back({static_cast<ULONG>(t.A), static_cast<ULONG>(t.B), static_cast<ULONG>(t.C)});
     }
     Guarded([&] {
-      TBitmap to = DibOf(dest, area);
-      GradientFill(to.DC(), points.data(), static_cast<ULONG>(points.size()), mesh.data(),
+      TBitmap& to = dest_.Holding(dest, area);
+      HDC dc = to.DC();
+      const int saved = SaveDC(dc);
+      IntersectClipRect(dc, 0, 0, area.Width(), area.Height());
+      GradientFill(dc, points.data(), static_cast<ULONG>(points.size()), mesh.data(),
                    static_cast<ULONG>(mesh.size()), GRADIENT_FILL_TRIANGLE);
-      CopyBack(dest, area, to);
+      RestoreDC(dc, saved);
+      dest_.CopyBack(dest, area);
     });
   }
 
@@ -135,8 +163,10 @@ class GdiPlatform : public PaintPlatform {
         columns <= 0 || rows <= 0)
       return;
     Guarded([&] {
-      TBitmap from = DibOf(picture, {0, 0, picture.Width(), picture.Height()});
-      TBitmap to = DibOf(dest, area);
+      TBitmap& from = source_.Holding(picture, {0, 0, picture.Width(), picture.Height()});
+      TBitmap& to = dest_.Holding(dest, area);
+      const int saved = SaveDC(to.DC());
+      IntersectClipRect(to.DC(), 0, 0, area.Width(), area.Height());
       // Only the grid positions that reach into the area.
       const Steps across = StepsInside(origin.X, picture.Width(), columns, area.Left, area.Right);
       const Steps down = StepsInside(origin.Y, picture.Height(), rows, area.Top, area.Bottom);
@@ -145,11 +175,15 @@ class GdiPlatform : public PaintPlatform {
           BitBlt(to.DC(), static_cast<int>(origin.X + i * picture.Width() - area.Left),
                  static_cast<int>(origin.Y + j * picture.Height() - area.Top),
                  picture.Width(), picture.Height(), from.DC(), 0, 0, SRCCOPY);
-      CopyBack(dest, area, to);
+      RestoreDC(to.DC(), saved);
+      dest_.CopyBack(dest, area);
     });
   }
 
  private:
+  Scratch source_;
+  Scratch dest_;
+
   // Painting never fails: a bitmap the system cannot make paints nothing.
   template <typename Draw>
   static void Guarded(Draw draw) {
@@ -164,6 +198,11 @@ class GdiPlatform : public PaintPlatform {
 
 PaintPlatform& GdiPaintPlatform() {
   static GdiPlatform platform;
+  static const bool registered = [] {
+    HandleCount::AddCache([] { platform.ReleaseScratch(); });
+    return true;
+  }();
+  (void)registered;
   return platform;
 }
 

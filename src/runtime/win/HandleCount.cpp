@@ -7,4 +7,19 @@ HandleCount::Snapshot& HandleCount::counts() {
   return live;
 }
 
+std::vector<void (*)()>& HandleCount::caches() {
+  static std::vector<void (*)()> list;
+  return list;
+}
+
+void HandleCount::AddCache(void (*release)()) {
+  for (auto* known : caches())
+    if (known == release) return;
+  caches().push_back(release);
+}
+
+void HandleCount::ReleaseCaches() {
+  for (auto* release : caches()) release();
+}
+
 }  // namespace folvane

@@ -206,6 +206,31 @@ TEST_F(SkinManagerTest, UnknownNameFallsBackToTheFirstInternalSkinAndTakesItsNam
   delete form;
 }
 
+TEST_F(SkinManagerTest, APackedFileInTheSkinDirectoryComesBeforeTheInternalSkin) {
+  TempFolder folder;
+  const auto archive = InternalArchive();
+  {
+    HANDLE file = CreateFileW(folder.File(L"Blue.vsz").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, archive.data(), static_cast<DWORD>(archive.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  auto* form = new LoggingForm(L"f", false);
+  auto* manager = ReadManager(form, {StoredSkin(u"Ambrel (internal)", {})}, L"Ambrel (internal)");
+  EXPECT_TRUE(manager->SkinActive());
+  EXPECT_FALSE(manager->Packed()) << "an internal skin without Data is read from its collections";
+  manager->SetSkinDirectory(folder.Path());
+  manager->SetSkinName(L"Blue");
+  EXPECT_EQ(manager->SkinName(), L"Blue");
+  EXPECT_TRUE(manager->Packed());
+  EXPECT_EQ(manager->SkinInfo(), L"5.6");
+  EXPECT_EQ(manager->Model().SkinData().SkinPath,
+            std::u16string(folder.Path().begin(), folder.Path().end()) + u"\\");
+  delete form;
+}
+
 TEST_F(SkinManagerTest, IsDefaultCannotBeSwitchedOffOnTheOnlyManagerAndInactiveSaysNA) {
   auto* form = new LoggingForm(L"f", false);
   auto* manager = ReadManager(form, {StoredSkin(u"Ambrel (internal)", InternalArchive())},
