@@ -65,6 +65,15 @@ LRESULT SendSkinCommand(TControl* control, WORD code, LPARAM arg, WORD low) {
 
 bool IsSkinned(HWND wnd) { return SendSkinCommand(wnd, SKC_ISSKINNED) == 1; }
 
+bool IsOwnSkinWindow(HWND wnd) {
+  return OwnThreadWindow(wnd) &&
+         (TWinControl::FromHandle(wnd) != nullptr || GetPropW(wnd, kSkinnedWindowProp) != nullptr);
+}
+
+LRESULT SendSkinQuery(HWND wnd, WORD code, LPARAM arg, WORD low) {
+  return IsOwnSkinWindow(wnd) ? SendSkinCommand(wnd, code, arg, low) : 0;
+}
+
 void SkinChildWalk(TWinControl* control, Message& m) {
   // Indexes, re-checked on every step: a receiver may change the list.
   for (size_t i = 0; i < control->Controls().size(); ++i) {

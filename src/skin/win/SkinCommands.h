@@ -95,6 +95,14 @@ LRESULT SendSkinCommand(HWND wnd, WORD code, LPARAM arg = 0, WORD low = 0);
 LRESULT SendSkinCommand(TControl* control, WORD code, LPARAM arg = 0, WORD low = 0);
 bool IsSkinned(HWND wnd);
 
+// Commands whose answer is a pointer (SKC_GETPROVIDER, SKC_GETMANAGER,
+// SKC_GETAPPLICATION) go only to windows we made or took over: a control
+// of ours, or a window that carries kSkinnedWindowProp (set by whatever
+// subclasses a foreign window to skin it). Others answer 0.
+constexpr const wchar_t* kSkinnedWindowProp = L"FolvaneSkinned";
+bool IsOwnSkinWindow(HWND wnd);
+LRESULT SendSkinQuery(HWND wnd, WORD code, LPARAM arg = 0, WORD low = 0);
+
 // Delivers a command to every form and, through the child walk, to every
 // control, in the fixed order of the skin change sequences.
 void BroadcastSkinCommand(WORD code, LPARAM arg = 0, WORD low = 0);

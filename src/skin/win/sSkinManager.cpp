@@ -111,9 +111,7 @@ SkinManagerSeams& ManagerSeams() {
 
 SkinProviderLink* ProviderOf(TForm* form) {
   if (!form || form->Destroying() || !form->HandleAllocated()) return nullptr;
-  // The answer is a pointer: only a window of our own may give it.
-  if (TWinControl::FromHandle(form->Handle()) != form) return nullptr;
-  return reinterpret_cast<SkinProviderLink*>(SendSkinCommand(form->Handle(), SKC_GETPROVIDER));
+  return reinterpret_cast<SkinProviderLink*>(SendSkinQuery(form->Handle(), SKC_GETPROVIDER));
 }
 
 TsSkinManager* TsSkinManager::PrimaryManager() { return primaryManager; }

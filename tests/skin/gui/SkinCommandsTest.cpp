@@ -116,6 +116,29 @@ TEST(SkinCommands, CommandsGoOnlyToWindowsOfThisThreadAndFlagsRestore) {
   EXPECT_FALSE(SkinLoading);
 }
 
+// A window of a class we did not write, that gives 0xA100 a meaning of its own.
+LRESULT CALLBACK ForeignProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == SM_VANTILECMD) return 0x1234;
+  return DefWindowProcW(wnd, msg, wp, lp);
+}
+
+TEST(SkinCommands, PointerQueriesReachOnlyWindowsWeMadeOrTookOver) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = ForeignProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"ForeignTestWindow";
+  RegisterClassW(&wc);
+  HWND foreign = CreateWindowExW(0, L"ForeignTestWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+  ASSERT_NE(foreign, nullptr);
+  EXPECT_EQ(SendSkinCommand(foreign, SKC_ISSKINNED), 0x1234);
+  EXPECT_EQ(SendSkinQuery(foreign, SKC_GETPROVIDER), 0) << "its answer is no pointer of ours";
+  SetPropW(foreign, kSkinnedWindowProp, reinterpret_cast<HANDLE>(1));
+  EXPECT_EQ(SendSkinQuery(foreign, SKC_GETPROVIDER), 0x1234) << "taken over by a skinning adapter";
+  RemovePropW(foreign, kSkinnedWindowProp);
+  DestroyWindow(foreign);
+}
+
 TEST(SkinCommands, RemovingASkinnedFormMovesTheLastIntoItsPlace) {
   std::vector<TForm*> saved = SkinnedForms();
   SkinnedForms().clear();
