@@ -136,6 +136,7 @@ TsSkinManager::~TsSkinManager() {
 
 void TsSkinManager::BecomePrimary() {
   primaryManager = this;
+  DefaultButtonEvents() = animEffects_.Buttons.Events;
   InstallMainWindowHook();
 }
 
@@ -172,6 +173,15 @@ std::wstring TsSkinManager::SkinInfo() const {
 }
 
 // --- properties
+
+TvtBtnEvents TsSkinManager::ButtonEvents() const {
+  return primaryManager == this ? DefaultButtonEvents() : animEffects_.Buttons.Events;
+}
+
+void TsSkinManager::SetButtonEvents(TvtBtnEvents events) {
+  animEffects_.Buttons.Events = events;
+  if (primaryManager == this) DefaultButtonEvents() = events;
+}
 
 void TsSkinManager::SetActive(bool value) {
   if (value == active_) return;

@@ -121,6 +121,10 @@ class TsSkinManager : public TComponent {
   bool Active() const { return active_; }
   void SetActive(bool value);
   TvtAnimEffects& AnimEffects() { return animEffects_; }
+  // AnimEffects.Buttons.Events: the default manager keeps it in the one
+  // process-wide set the button fades read (DefaultButtonEvents).
+  TvtBtnEvents ButtonEvents() const;
+  void SetButtonEvents(TvtBtnEvents events);
   const std::vector<std::string>& CommonSections() const { return commonSections_; }
   void SetCommonSections(const std::vector<std::string>& lines);
   int HueOffset() const { return hueOffset_; }

@@ -169,6 +169,9 @@ TEST_F(SkinManagerTest, DefaultsAndThirdPartyListsInIndexOrder) {
   EXPECT_EQ(manager->AnimEffects().SkinChanging.Time, 100);
   EXPECT_EQ(manager->AnimEffects().DialogShow.Time, 100);
   EXPECT_EQ(manager->MenuSupport().IcoLineSkin, "ICOLINE");
+  EXPECT_EQ(manager->ButtonEvents(), 15u);
+  manager->SetButtonEvents(beMouseEnter | beMouseLeave);
+  EXPECT_EQ(DefaultButtonEvents(), 3u) << "the default manager's set is the process-wide one";
   const std::vector<std::wstring> edits{L"TEdit",     L"TMemo",         L"TMaskEdit",
                                         L"TLabeledEdit", L"THotKey",   L"TListBox",
                                         L"TCheckListBox", L"TRichEdit", L"TDateTimePicker"};
