@@ -59,6 +59,9 @@ class TControl : public TComponent {
   std::wstring Hint;
   bool ShowHint = false;
   TAlign Align = TAlign::alNone;
+  // The control shows its parent's font (fonts are not passed down by the
+  // runtime; skinned text reads the flag to borrow its parent's colours).
+  bool ParentFont = true;
 
   int Cursor() const { return cursor_; }
   void SetCursor(int cursor) { cursor_ = cursor; }

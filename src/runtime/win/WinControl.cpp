@@ -156,6 +156,15 @@ void TWinControl::WndProc(Message& m) {
         return;
       }
       break;
+    case WM_PRINTCLIENT:
+      // Painting into a caller's DC (window fades take images this way).
+      if (defWndProc_ == DefWindowProcW) {
+        RECT client;
+        GetClientRect(handle_, &client);
+        PaintWindow(reinterpret_cast<HDC>(m.wParam), client);
+        return;
+      }
+      break;
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
       TrackMouse();
       RouteMouse(m);
