@@ -186,6 +186,8 @@ class TsCommonData {
 
  private:
   void ObservePlatformMessage(const Message& m);
+  void MouseEntered(TWinControl* windowed);
+  void ParentBackgroundChanged(bool redraw);
   void SkinLoaded();
   void SkinRemoved(TsSkinManager* sender);
   void SkinApplied();
