@@ -150,14 +150,19 @@ void AnimateWindowChange(TForm* form, int time) {
   GdiFlush();
   if (outWnd && SendSkinCommand(form->Handle(), SKC_GETPROVIDER)) CopyRegion(form, outWnd);
 
-  TBitmap frame(screen.Width(), screen.Height(), PixelFormat::Bgra32);
-  const std::vector<int> weights = WindowFadeWeights(time);
-  for (size_t i = 0; i < weights.size(); ++i) {
-    if (i > 0) Pause(kWindowFadeFrameDelay);
-    MergeToBitmap32(frame.Pixels(), screen.Pixels(), image.Pixels(), weights[i]);
-    Show(outWnd, frame, weights[i]);
+  try {
+    TBitmap frame(screen.Width(), screen.Height(), PixelFormat::Bgra32);
+    const std::vector<int> weights = WindowFadeWeights(time);
+    for (size_t i = 0; i < weights.size(); ++i) {
+      if (i > 0) Pause(kWindowFadeFrameDelay);
+      MergeToBitmap32(frame.Pixels(), screen.Pixels(), image.Pixels(), weights[i]);
+      Show(outWnd, frame, weights[i]);
+    }
+    Show(outWnd, image, -1);
+  } catch (...) {
+    FinishFade(form, out);  // the form must not stay without redrawing
+    throw;
   }
-  Show(outWnd, image, -1);
   FinishFade(form, out);
 }
 
