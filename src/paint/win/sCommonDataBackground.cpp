@@ -102,10 +102,11 @@ void RequestBackground(TControl* control, BackgroundRequest& request) {
 void RequestBackground(HWND wnd, BackgroundRequest& request) {
   request.Kind = kBackgroundUnanswered;
   ParentChainStep step;
+  // The record is written by the receiver: only windows of ours get it.
   if (step.Allowed())
-    SendSkinCommand(wnd, SKC_GETBACKGROUND, reinterpret_cast<LPARAM>(&request));
+    SendSkinQuery(wnd, SKC_GETBACKGROUND, reinterpret_cast<LPARAM>(&request));
   if (request.Kind != kBackgroundUnanswered) return;
-  const LRESULT answer = step.Allowed() ? SendSkinCommand(wnd, SKC_GETBGCOLOR, KeyColor) : 0;
+  const LRESULT answer = step.Allowed() ? SendSkinQuery(wnd, SKC_GETBGCOLOR, KeyColor) : 0;
   const TColor c = static_cast<TColor>(answer);
   AnswerColor(request, c == 0 || c == KeyColor ? OwnColorOfWindow(wnd) : c);
 }

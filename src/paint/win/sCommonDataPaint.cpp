@@ -230,7 +230,10 @@ void CopyCacheToDC(HWND wnd, TsCommonData& data, POINT sourceOrigin, int offsetY
     // its own.
     const int section = model->FindSection("GROUPBOX");
     const int border = model->FindMask(section, "GROUPBOX", "BORDERSMASK");
-    const int caption = static_cast<int>(SendSkinCommand(child, SKC_GETMANAGER));
+    // The caption strip is the group box's answer; an answer beyond the
+    // box (a pointer from a receiver that means something else) is none.
+    const LRESULT strip = SendSkinQuery(child, SKC_GETMANAGER);
+    const int caption = strip > 0 && strip <= r.bottom - r.top ? static_cast<int>(strip) : 0;
     const int wl = model->SliceWidthLeft(border), wr = model->SliceWidthRight(border);
     const int wb = model->SliceWidthBottom(border);
     ExcludeShifted(dc, {r.left, r.top, r.right, r.top + caption}, offsetX, offsetY, rect);

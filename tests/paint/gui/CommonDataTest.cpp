@@ -179,6 +179,43 @@ TEST(CommonData, TheScreenShowsTheFacesAndTheGraphicChildrenOverThem) {
             kButtonColor);
 }
 
+TEST(CommonData, BareWindowsAskTheirParentWindowAndAreLeftOutWhenCopying) {
+  TestSkinManager manager;
+  DemonstrationForm demo;
+  demo.Form->Show();
+  Pump();
+  HWND toolbarWnd = demo.Toolbar->Handle();
+  HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 30, 140, 20, 10,
+                               toolbarWnd, nullptr, nullptr, nullptr);
+  ASSERT_NE(child, nullptr);
+  TBitmap* toolbar = demo.Toolbar->Face();
+  ASSERT_NE(toolbar, nullptr);
+
+  // A window adapter's state: no control, a transparent section.
+  TComponent adapter(nullptr);
+  TsCommonData data(&adapter, false);
+  data.SetSkinSection(L"PANEL");
+  ASSERT_TRUE(data.IsSkinned());
+  BackgroundRequest r;
+  data.AnswerBackground(r, 0, child);
+  ASSERT_EQ(r.Kind, kBackgroundBitmap);
+  EXPECT_EQ(r.Bitmap, toolbar);
+  EXPECT_EQ(r.OffsetX, 30);
+  EXPECT_EQ(r.OffsetY, 140);
+  const BackgroundInfo behind = TsCommonData::GetBackground(child);
+  EXPECT_EQ(behind.Bitmap, &toolbar->Pixels());
+
+  // Copying the tool bar's face leaves the child window's place alone.
+  TBitmap target(demo.Toolbar->Width(), demo.Toolbar->Height());
+  target.Pixels().Fill(0x010101);
+  const RECT all{0, 0, demo.Toolbar->Width(), demo.Toolbar->Height()};
+  CopyCacheToDC(toolbarWnd, demo.Toolbar->SkinData, {0, 0}, 0, 0, false, target.DC(), all);
+  GdiFlush();
+  EXPECT_EQ(target.Pixels().GetColor(35, 145), 0x010101u);
+  EXPECT_EQ(target.Pixels().GetColor(5, 150), toolbar->Pixels().GetColor(5, 150));
+  DestroyWindow(child);
+}
+
 TEST(CommonData, UnskinnedAndSilentControlsAnswerWithTheirColour) {
   TestSkinManager manager;
   DemonstrationForm demo;
