@@ -216,6 +216,36 @@ TEST(CommonData, BareWindowsAskTheirParentWindowAndAreLeftOutWhenCopying) {
   DestroyWindow(child);
 }
 
+TEST(CommonData, EditLikeOwnersTakeSectionColoursUnlessCustom) {
+  TestSkinManager manager;
+  DemonstrationForm demo;
+  auto* edit = new TestSkinnedPanel(demo.Form, demo.Form, L"Edit", kEditLikeKind, L"",
+                                    {10, 220, 150, 241});
+  auto* custom = new TestSkinnedPanel(demo.Form, demo.Form, L"Custom", kEditLikeKind, L"",
+                                      {160, 220, 300, 241});
+  custom->SetColor(0x00FFFF);
+  custom->SkinData.SetCustomColor(true);
+  custom->SkinData.SetCustomFont(true);
+  custom->Font().SetColor(0x0000FF);
+  demo.Form->Show();
+  Pump();
+  EXPECT_EQ(edit->SkinData.SkinSection(), L"EDIT");
+  EXPECT_EQ(edit->Color(), 0xFFFFFFu);
+  EXPECT_EQ(edit->Font().Color(), 128u);
+
+  manager->SetActive(false);  // the system's edit colours come back
+  EXPECT_EQ(edit->Color(), clWindow);
+  EXPECT_EQ(edit->Font().Color(), clWindowText);
+  EXPECT_EQ(custom->Color(), 0x00FFFFu);
+  EXPECT_EQ(custom->Font().Color(), 0x0000FFu);
+
+  manager->SetActive(true);
+  EXPECT_EQ(edit->Color(), 0xFFFFFFu);
+  EXPECT_EQ(custom->Color(), 0x00FFFFu);
+  custom->SkinData.SetCustomColor(false);  // back to the section's colour
+  EXPECT_EQ(custom->Color(), 0xFFFFFFu);
+}
+
 TEST(CommonData, UnskinnedAndSilentControlsAnswerWithTheirColour) {
   TestSkinManager manager;
   DemonstrationForm demo;
