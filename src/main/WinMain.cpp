@@ -4,6 +4,7 @@
 
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
+#include "paint/win/WindowFade.h"
 #include "runtime/win/Application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -13,6 +14,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.Initialize();
     app.MainFormOnTaskBar = true;
     app.SetTitle(L"Folvane 1.0");
+    // A skin change fades each skinned form from its old look to the new.
+    InstallWindowFade();
     auto* form1 = new TForm1(&app);
     form1->AboutBox = new TAboutBox(&app);
     app.Run();

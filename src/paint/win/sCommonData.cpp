@@ -97,7 +97,8 @@ void TsCommonData::AttachProvider(TForm* form, std::function<void()> dropCaption
 // --- the manager and section in use
 
 TsSkinManager* TsCommonData::UsedManager() const {
-  return manager_ ? manager_ : TsSkinManager::PrimaryManager();
+  // A manager of its own that has gone away counts as none.
+  return TsSkinManager::IsLive(manager_) ? manager_ : TsSkinManager::PrimaryManager();
 }
 
 const SkinModel* TsCommonData::Model() const {

@@ -16,6 +16,11 @@ namespace {
 
 TsSkinManager* primaryManager = nullptr;
 
+std::vector<const TsSkinManager*>& LiveManagers() {
+  static std::vector<const TsSkinManager*> live;
+  return live;
+}
+
 // wchar_t is 16 bits wide on Windows: the two string kinds hold the same
 // code units.
 std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
@@ -116,7 +121,13 @@ SkinProviderLink* ProviderOf(TForm* form) {
 
 TsSkinManager* TsSkinManager::PrimaryManager() { return primaryManager; }
 
+bool TsSkinManager::IsLive(const TsSkinManager* manager) {
+  const auto& live = LiveManagers();
+  return manager && std::find(live.begin(), live.end(), manager) != live.end();
+}
+
 TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {
+  LiveManagers().push_back(this);
   if (!primaryManager) BecomePrimary();
   FillThirdPartyLists();
   if (skinDirectory_.empty()) skinDirectory_ = L"c:\\Skins";
@@ -132,6 +143,8 @@ TsSkinManager::~TsSkinManager() {
   if (primaryManager == this) ReleasePrimary();
   for (int i = 0; i < kThirdPartyCount; ++i)
     thirdParty_[i] = JoinClassList(thirdPartyClasses_[static_cast<size_t>(i)]);
+  auto& live = LiveManagers();
+  live.erase(std::remove(live.begin(), live.end(), this), live.end());
 }
 
 void TsSkinManager::BecomePrimary() {

@@ -115,6 +115,9 @@ class TsSkinManager : public TComponent {
   const wchar_t* ClassName() const override { return L"TsSkinManager"; }
 
   static TsSkinManager* PrimaryManager();
+  // Whether `manager` is a manager that still exists (controls holding a
+  // manager of their own check before they use it).
+  static bool IsLive(const TsSkinManager* manager);
   static const wchar_t* Version() { return L"5.65"; }
 
   // --- published properties

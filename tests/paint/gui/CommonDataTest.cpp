@@ -72,6 +72,16 @@ TEST(CommonData, SectionAndIndexesFollowTheManager) {
   EXPECT_EQ(SendSkinCommand(demo.Button, SKC_GETSECTIONINDEX), 0);
 }
 
+TEST(CommonData, AnOwnManagerThatIsGoneCountsAsNone) {
+  TestSkinManager primary;
+  DemonstrationForm demo;
+  auto* own = new TsSkinManager(nullptr);
+  demo.Button->SkinData.SetSkinManager(own);
+  EXPECT_EQ(demo.Button->SkinData.UsedManager(), own);
+  delete own;
+  EXPECT_EQ(demo.Button->SkinData.UsedManager(), primary.Get());
+}
+
 TEST(CommonData, HoverMakesButtonsHotButNeverContainers) {
   TestSkinManager manager;
   DemonstrationForm demo;
