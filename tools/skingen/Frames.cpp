@@ -149,12 +149,18 @@ Art menuItemFrame(int) {
 // 9 x 9 per state, slices of 4: a rounded thumb two pixels inside the track,
 // so thumbs and arrow buttons float on it. Normal and hot differ in colour
 // (the sections' Color and HotColor, which fill the middle when the centre
-// slice is not drawn); pressed, which shares HotColor, adds a darker rim.
+// slice is not drawn); pressed, which shares HotColor, is framed by a dark
+// rim two pixels deep, so that it reads as held down beside a hot one.
 Art thumbFrame(int state) {
   Art a(9, 9);
   fill(a, rect(0, 0, 9, 9), pal::kTrack);
-  fill(a, roundRect(2, 2, 7, 7, 2), state == 2 ? pal::kThumbRim : pal::kThumb[state]);
-  if (state == 2) fill(a, roundRect(3, 3, 6, 6, 1), pal::kThumb[1]);
+  if (state != 2) {
+    fill(a, roundRect(2, 2, 7, 7, 2), pal::kThumb[state]);
+    return a;
+  }
+  fill(a, roundRect(2, 2, 7, 7, 2), pal::kThumbRim);
+  fill(a, roundRect(3, 3, 6, 6, 1), pal::kThumbRimInner);
+  fill(a, rect(4, 4, 5, 5), pal::kThumb[1]);
   return a;
 }
 
@@ -180,8 +186,9 @@ Art tabFrame(TabSide side, int state) {
   return turned(a, side);
 }
 
-// 3 x 3: an etched vertical line, dark then white; the middle column is
-// never drawn (the divider piece is two pixels wide).
+// 3 x 3: an etched vertical line, dark then white. The options give it no
+// top and bottom slices, so only the two outer columns are ever drawn: a
+// divider of any width shows the line and no key-coloured middle.
 Art verticalDivider(int) {
   Art a(3, 3);
   fill(a, rect(0, 0, 1, 3), 0xC6C6C6);

@@ -88,7 +88,8 @@ Art gripDots(int) {
 
 // Solid pixel triangles: 7, 5, 3, 1 pixels across (or down).
 Art arrowGlyph(Arrow direction, int state, int width, int height) {
-  // On the track, on a hot or pressed (grey) button.
+  // On the track, and on a hot or pressed button, which share one grey face
+  // (the pressed one tells itself by its rim): there the darkest stroke.
   static const uint32_t colours[3] = {pal::kGlyph, pal::kGlyphHot, pal::kGlyphHot};
   Art a(width, height);
   const bool across = direction == Arrow::Up || direction == Arrow::Down;

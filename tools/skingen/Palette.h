@@ -45,8 +45,9 @@ constexpr uint32_t kCheck = 0x2E566A;
 constexpr uint32_t kCloseHot = 0xD1463C;
 constexpr uint32_t kClosePressed = 0xA8342C;
 
-// Scroll-bar thumbs: normal and hot (also pressed, with a darker rim).
+// Scroll-bar thumbs: normal and hot (also pressed, inside a darker rim).
 constexpr uint32_t kThumb[2] = {0xCDCDCD, 0xA6A6A6};
-constexpr uint32_t kThumbRim = 0x7A7A7A;
+constexpr uint32_t kThumbRim = 0x6E6E6E;
+constexpr uint32_t kThumbRimInner = 0x8C8C8C;
 
 }  // namespace folvane::skingen::palette
