@@ -76,17 +76,9 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName,
     PaintMaskedTexture(bitmap, rect, composer.BackgroundFor(rect), 10, *overlay);
 }
 
-void PaintSection(int sectionIndex, std::string_view sectionName,
-                  const BackgroundInfo& background, int hotTextureIndex, int textureIndex,
-                  const SkinModel& model, PixelBuffer& bitmap, PixelPoint offset, PixelRect rect,
-                  int state, bool fillCentre, PaintPlatform& platform) {
-  if (bitmap.Format() != PixelFormat::Bgr24 || !InsideBitmap(rect, bitmap) ||
-      !model.SectionIndexValid(sectionIndex))
-    return;
-  PaintSectionBackground(sectionIndex, sectionName, background, KeyColor, hotTextureIndex,
-                         textureIndex, model, bitmap, offset, rect, state, platform);
-
-  // Corner images over what was just painted: key pixels keep it.
+void PaintSectionCorners(int sectionIndex, std::string_view sectionName, const SkinModel& model,
+                         PixelBuffer& bitmap, PixelRect rect, int state) {
+  // Over what was painted before: key pixels keep it.
   const BackgroundInfo itself = BitmapBackground(bitmap);
   const struct {
     const char* name;
@@ -104,6 +96,19 @@ void PaintSection(int sectionIndex, std::string_view sectionName,
                         c.bottom ? rect.Bottom - frames.FrameHeight : rect.Top};
     PaintGlyph(bitmap, at, state, itself, *image, kGlyphNormal);
   }
+}
+
+void PaintSection(int sectionIndex, std::string_view sectionName,
+                  const BackgroundInfo& background, int hotTextureIndex, int textureIndex,
+                  const SkinModel& model, PixelBuffer& bitmap, PixelPoint offset, PixelRect rect,
+                  int state, bool fillCentre, PaintPlatform& platform) {
+  if (bitmap.Format() != PixelFormat::Bgr24 || !InsideBitmap(rect, bitmap) ||
+      !model.SectionIndexValid(sectionIndex))
+    return;
+  PaintSectionBackground(sectionIndex, sectionName, background, KeyColor, hotTextureIndex,
+                         textureIndex, model, bitmap, offset, rect, state, platform);
+
+  PaintSectionCorners(sectionIndex, sectionName, model, bitmap, rect, state);
 
   if (const TsMaskData* border =
           model.Mask(model.FindMask(sectionIndex, sectionName, "BORDERSMASK"))) {

@@ -28,6 +28,11 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName,
                             PixelBuffer& bitmap, PixelPoint offset, PixelRect rect, int state,
                             PaintPlatform& platform = SystemPaintPlatform());
 
+// The corner images "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"
+// of a section at the corners of `rect`, in `state`.
+void PaintSectionCorners(int sectionIndex, std::string_view sectionName, const SkinModel& model,
+                         PixelBuffer& bitmap, PixelRect rect, int state);
+
 // PaintSectionBackground with the section's own colours, then the corner
 // images "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT" and the
 // border mask "BORDERSMASK" (fill corners; the centre with `fillCentre`).

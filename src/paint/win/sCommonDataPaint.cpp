@@ -29,28 +29,6 @@ bool Inside(const PixelRect& r, const PixelBuffer& b) {
          r.Bottom <= b.Height();
 }
 
-void PaintCornerImages(const SkinModel& model, const TsCommonData& data, PixelBuffer& bitmap,
-                       PixelRect rect, int state) {
-  const BackgroundInfo itself = BitmapBackground(bitmap);
-  const struct {
-    const char* name;
-    bool right, bottom;
-  } corners[] = {{"IMGTOPLEFT", false, false},
-                 {"IMGTOPRIGHT", true, false},
-                 {"IMGBTMLEFT", false, true},
-                 {"IMGBTMRIGHT", true, true}};
-  for (const auto& c : corners) {
-    const TsMaskData* image =
-        model.Mask(model.FindMask(data.SectionIndex, data.SectionName(), c.name));
-    if (!image) continue;
-    const MaskFrames frames = FramesOf(*image);
-    if (!frames.Source) continue;
-    const PixelPoint at{c.right ? rect.Right - frames.FrameWidth : rect.Left,
-                        c.bottom ? rect.Bottom - frames.FrameHeight : rect.Top};
-    PaintGlyph(bitmap, at, state, itself, *image, kGlyphNormal);
-  }
-}
-
 // Where the state images of a border entry lie. An own picture without an
 // image count holds three states over their masks.
 struct BorderFrames {
@@ -101,7 +79,7 @@ void PaintControlSection(const TsCommonData& data, const BackgroundInfo& backgro
       PaintMask(bitmap, rect, fillCentre, fillCorners, state, *border, behind);
     }
   }
-  PaintCornerImages(*model, data, bitmap, rect, state);
+  PaintSectionCorners(data.SectionIndex, data.SectionName(), *model, bitmap, rect, state);
 }
 
 void TsCommonData::RefreshCornersFromParent(int state, unsigned corners) {
