@@ -143,10 +143,12 @@ void ColorThroughMask(benchmark::State& state) {
   Finish(state);
 }
 
-// Ten repetitions each; the ratios use the fastest, which interference from
-// other work on the machine can only slow down, never speed up.
+// Twenty repetitions each, run in random order among all benchmarks (see
+// main) so that every one samples the same spells of interference from
+// other work on the machine; the ratios use the fastest, which that
+// interference can only slow down, never speed up.
 void Measured(benchmark::internal::Benchmark* b) {
-  b->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+  b->Unit(benchmark::kMicrosecond)->Repetitions(20)->ReportAggregatesOnly(true);
   b->ComputeStatistics("min", [](const std::vector<double>& v) {
     return *std::min_element(v.begin(), v.end());
   });
@@ -201,7 +203,12 @@ void RegisterPerInstructionSet() {
 }
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  // Repetitions interleaved unless the command line says otherwise.
+  std::vector<char*> args(argv, argv + argc);
+  std::string interleave = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave.data());
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
   RegisterPerInstructionSet();
   std::printf("Default entry points use %s.\n",
               folvane::kernels::VectorLevelName(folvane::kernels::BestVectorLevel()));

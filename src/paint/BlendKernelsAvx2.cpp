@@ -40,6 +40,10 @@ struct Avx2Ops {
   static V ShiftRight8(V a) { return _mm256_srli_epi16(a, 8); }
   static V ShiftLeft8(V a) { return _mm256_slli_epi16(a, 8); }
   static V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); }
+  // The low byte of each 16-bit lane from `low`, the high byte from `high`.
+  static V MergeLowHigh(V low, V high) {
+    return _mm256_blendv_epi8(low, high, _mm256_set1_epi16(static_cast<short>(0xFF00)));
+  }
   static V UnpackLo8(V a, V b) { return _mm256_unpacklo_epi8(a, b); }
   static V UnpackHi8(V a, V b) { return _mm256_unpackhi_epi8(a, b); }
   static V PackUs16(V a, V b) { return _mm256_packus_epi16(a, b); }

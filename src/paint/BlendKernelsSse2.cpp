@@ -29,6 +29,11 @@ struct Sse2Ops {
   static V ShiftRight8(V a) { return _mm_srli_epi16(a, 8); }
   static V ShiftLeft8(V a) { return _mm_slli_epi16(a, 8); }
   static V AndNot(V a, V b) { return _mm_andnot_si128(a, b); }
+  // The low byte of each 16-bit lane from `low` (whose high bytes are
+  // zero), the high byte from `high`.
+  static V MergeLowHigh(V low, V high) {
+    return _mm_or_si128(low, _mm_andnot_si128(_mm_set1_epi16(0x00FF), high));
+  }
   static V UnpackLo8(V a, V b) { return _mm_unpacklo_epi8(a, b); }
   static V UnpackHi8(V a, V b) { return _mm_unpackhi_epi8(a, b); }
   static V PackUs16(V a, V b) { return _mm_packus_epi16(a, b); }

@@ -81,20 +81,20 @@ struct VectorKernels {
   }
 
   // The mask shape on whole vectors of bytes without unpacking: the even
-  // bytes are masked down to their 16-bit lanes and the odd ones shifted
-  // down, each worked in its lane. The even result is the high byte of its
-  // sum, shifted down; the odd one is the high byte of its own, in place.
+  // bytes are masked down to their 16-bit lanes and the odd ones masked in
+  // place, each worked in its lane. The even result is the high byte of its
+  // sum, shifted down. The odd products come from the high halves of
+  // (256 v) * (256 m), exact; the odd result is the high byte of its sum,
+  // in place, so its low byte is dropped where the two halves merge.
   static V MaskShape(V x, V y, V m) {
     const V lowBytes = Ops::Set16(0x00FF);
     const V even = Ops::ShiftRight8(Ops::Add16(
         Ops::ShiftLeft8(y), Ops::MulLo16(Ops::Sub16(Ops::And(x, lowBytes), Ops::And(y, lowBytes)),
                                          Ops::And(m, lowBytes))));
-    const V odd = Ops::AndNot(
-        lowBytes,
-        Ops::Add16(Ops::AndNot(lowBytes, y),
-                   Ops::MulLo16(Ops::Sub16(Ops::ShiftRight8(x), Ops::ShiftRight8(y)),
-                                Ops::ShiftRight8(m))));
-    return Ops::Or(even, odd);
+    const V yHigh = Ops::AndNot(lowBytes, y), mHigh = Ops::AndNot(lowBytes, m);
+    const V odd = Ops::Sub16(Ops::Add16(yHigh, Ops::MulHiU16(Ops::AndNot(lowBytes, x), mHigh)),
+                             Ops::MulHiU16(yHigh, mHigh));
+    return Ops::MergeLowHigh(even, odd);
   }
 
   // A quick test that rules out most blocks without a key pixel: each
