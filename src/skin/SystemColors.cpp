@@ -34,10 +34,8 @@ const SystemColors& ClassicSystemColors() {
   return table;
 }
 
-bool IsSystemColor(TColor color) { return (color & 0x80000000u) != 0; }
-
 TColor ColorToRGB(TColor color, const SystemColors& system) {
-  return IsSystemColor(color) ? system.Get(static_cast<int>(color & 0xFF)) : color;
+  return IsSystemColor(color) ? system.Get(SystemColorIndex(color)) : color;
 }
 
 }  // namespace folvane

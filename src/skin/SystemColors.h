@@ -7,6 +7,7 @@
 #include <array>
 
 #include "runtime/PixelBuffer.h"
+#include "runtime/SystemColor.h"
 
 namespace folvane {
 
@@ -36,7 +37,6 @@ const SystemColors& ClassicSystemColors();
 // The running system's colours (Windows builds only).
 const SystemColors& WindowsSystemColors();
 
-bool IsSystemColor(TColor color);
 // A system colour becomes its RGB value; any other colour is returned as is.
 TColor ColorToRGB(TColor color, const SystemColors& system);
 

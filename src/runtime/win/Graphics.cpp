@@ -1,9 +1,11 @@
 #include "runtime/win/Graphics.h"
 
+#include "runtime/SystemColor.h"
+
 namespace folvane {
 
 COLORREF ColorToRGB(TColor color) {
-  if ((color & 0xFF000000u) == 0xFF000000u) return GetSysColor(static_cast<int>(color & 0xFF));
+  if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
   return color & 0xFFFFFF;
 }
 
