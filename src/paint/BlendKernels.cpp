@@ -54,7 +54,6 @@ void MaskBlendKeyedRowScalar(std::uint8_t* x, const std::uint8_t* y,
   }
 }
 
-
 namespace {
 
 const RowKernelSet* ScalarKernels() {
@@ -64,7 +63,8 @@ const RowKernelSet* ScalarKernels() {
   return &set;
 }
 
-// Also false when the system does not save the wide registers.
+// Whether this processor runs `level`; for AVX2 also whether the system
+// saves the wide registers, which the compiler's check reads as well.
 bool ProcessorHas(VectorLevel level) {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
   __builtin_cpu_init();
