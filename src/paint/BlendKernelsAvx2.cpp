@@ -28,7 +28,6 @@ struct Avx2Ops {
     return _mm256_loadu_si256(reinterpret_cast<const V*>(p));
   }
   static void Store(std::uint8_t* p, V v) { _mm256_storeu_si256(reinterpret_cast<V*>(p), v); }
-  static V Zero() { return _mm256_setzero_si256(); }
   static V Set16(short v) { return _mm256_set1_epi16(v); }
   static V Set8(char v) { return _mm256_set1_epi8(v); }
   static V And(V a, V b) { return _mm256_and_si256(a, b); }
@@ -44,9 +43,6 @@ struct Avx2Ops {
   static V MergeLowHigh(V low, V high) {
     return _mm256_blendv_epi8(low, high, _mm256_set1_epi16(static_cast<short>(0xFF00)));
   }
-  static V UnpackLo8(V a, V b) { return _mm256_unpacklo_epi8(a, b); }
-  static V UnpackHi8(V a, V b) { return _mm256_unpackhi_epi8(a, b); }
-  static V PackUs16(V a, V b) { return _mm256_packus_epi16(a, b); }
   static V CmpEq16(V a, V b) { return _mm256_cmpeq_epi16(a, b); }
   static bool AnyBitSet(V a) { return _mm256_movemask_epi8(a) != 0; }
   // Bit i set where byte i of a equals byte i of b.

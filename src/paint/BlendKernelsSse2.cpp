@@ -17,7 +17,6 @@ struct Sse2Ops {
 
   static V Load(const std::uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const V*>(p)); }
   static void Store(std::uint8_t* p, V v) { _mm_storeu_si128(reinterpret_cast<V*>(p), v); }
-  static V Zero() { return _mm_setzero_si128(); }
   static V Set16(short v) { return _mm_set1_epi16(v); }
   static V Set8(char v) { return _mm_set1_epi8(v); }
   static V And(V a, V b) { return _mm_and_si128(a, b); }
@@ -34,9 +33,6 @@ struct Sse2Ops {
   static V MergeLowHigh(V low, V high) {
     return _mm_or_si128(low, _mm_andnot_si128(_mm_set1_epi16(0x00FF), high));
   }
-  static V UnpackLo8(V a, V b) { return _mm_unpacklo_epi8(a, b); }
-  static V UnpackHi8(V a, V b) { return _mm_unpackhi_epi8(a, b); }
-  static V PackUs16(V a, V b) { return _mm_packus_epi16(a, b); }
   static V CmpEq16(V a, V b) { return _mm_cmpeq_epi16(a, b); }
   static bool AnyBitSet(V a) { return _mm_movemask_epi8(a) != 0; }
   // Bit i set where byte i of a equals byte i of b.

@@ -10,21 +10,18 @@
 // processor that lacks it.
 //
 // Both shapes are sums that lie in 0 ... 65535, so 16-bit lanes hold them
-// exactly and may wrap on the way.
+// exactly and may wrap on the way. Neither widens bytes: each pair of
+// bytes stays in its 16-bit lane, the low byte masked out and worked where
+// it is, the high byte masked in place (256 * v), where the high half of a
+// product with 256 * w is v * w exactly. The high byte of the low lane's
+// sum is its result, shifted down; the high lane's sum keeps its result
+// where it belongs.
 //
-// The mask shape is x * m + y * (256 - m) = (y << 8) + m * (x - y), the
-// signed difference times m wrapping while the total does not - one
-// multiply per lane.
+// The mask shape is x * m + y * (256 - m) = (y << 8) + m * (x - y) for the
+// low bytes (the signed difference times m wrapping while the total does
+// not) and (y << 8) + x * m - y * m for the high ones.
 //
-// The constant shape keeps each pair of bytes in its 16-bit lane and needs
-// no widening at all: the low bytes are masked out and multiplied as they
-// are; the high bytes are masked in place (256 * v) and multiplied by
-// a << 8 with the high half of the product, which is v * a exactly. The
-// high byte of the low lane's sum is its result, shifted down; the high
-// lane's sum keeps its result where it belongs.
-//
-// Unpacking and packing work within 128-bit lanes on every width, so a
-// widened pair packs back into the order it came from.
+// The constant shape is x * a + y * (255 - a) + 127, its factors fixed.
 
 #include <cstddef>
 #include <cstdint>
@@ -72,12 +69,6 @@ struct VectorKernels {
     const std::uint32_t b0 = px.b[0], b1 = px.b[1], b2 = px.b[2];
     return RepeatWords(b0 | b1 << 8 | b2 << 16 | b0 << 24, b1 | b2 << 8 | b0 << 16 | b1 << 24,
                        b2 | b0 << 8 | b1 << 16 | b2 << 24);
-  }
-
-  // Lanes of the mask shape; xw, yw, mw are zero-extended bytes, yHigh is
-  // y << 8.
-  static V MaskShapeWide(V xw, V yw, V yHigh, V mw) {
-    return Ops::ShiftRight8(Ops::Add16(yHigh, Ops::MulLo16(Ops::Sub16(xw, yw), mw)));
   }
 
   // The mask shape on whole vectors of bytes without unpacking: the even
@@ -187,27 +178,11 @@ struct VectorKernels {
 
   static std::size_t ColorThroughMask(std::uint8_t* x, const std::uint8_t* m,
                                       std::size_t pixels, TColor color) {
-    // The colour's lanes, plain and shifted left by 8, for each of the three
-    // vectors of a block and each half of a vector.
     const Pattern c = RepeatPixel(BytesOf(color));
-    const V zero = Ops::Zero();
-    V cw[3][2], cHigh[3][2];
-    for (int k = 0; k < 3; ++k) {
-      cw[k][0] = Ops::UnpackLo8(c.v[k], zero);
-      cw[k][1] = Ops::UnpackHi8(c.v[k], zero);
-      cHigh[k][0] = Ops::UnpackLo8(zero, c.v[k]);
-      cHigh[k][1] = Ops::UnpackHi8(zero, c.v[k]);
-    }
     std::size_t p = 0;
     for (; p + W <= pixels; p += W, x += 3 * W, m += 3 * W)
-      for (int k = 0; k < 3; ++k) {
-        const V xv = Ops::Load(x + W * k), mv = Ops::Load(m + W * k);
-        const V lo = MaskShapeWide(Ops::UnpackLo8(xv, zero), cw[k][0], cHigh[k][0],
-                                   Ops::UnpackLo8(mv, zero));
-        const V hi = MaskShapeWide(Ops::UnpackHi8(xv, zero), cw[k][1], cHigh[k][1],
-                                   Ops::UnpackHi8(mv, zero));
-        Ops::Store(x + W * k, Ops::PackUs16(lo, hi));
-      }
+      for (int k = 0; k < 3; ++k)
+        Ops::Store(x + W * k, MaskShape(Ops::Load(x + W * k), c.v[k], Ops::Load(m + W * k)));
     return p;
   }
 
