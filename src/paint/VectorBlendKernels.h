@@ -178,6 +178,7 @@ struct VectorKernels {
 
   static std::size_t ColorThroughMask(std::uint8_t* x, const std::uint8_t* m,
                                       std::size_t pixels, TColor color) {
+    if (pixels < W) return 0;  // narrow spans (borders) skip building the pattern
     const Pattern c = RepeatPixel(BytesOf(color));
     std::size_t p = 0;
     for (; p + W <= pixels; p += W, x += 3 * W, m += 3 * W)
@@ -210,6 +211,7 @@ struct VectorKernels {
   static std::size_t MaskBlendKeyed(std::uint8_t* x, const std::uint8_t* y,
                                     const std::uint8_t* m, std::size_t pixels, TColor key,
                                     KeyedRowKernel keyed) {
+    if (pixels < W) return 0;  // narrow spans (borders) skip building the patterns
     const Pattern k = RepeatPixel(BytesOf(key));
     const WordCheck words = MakeWordCheck(k);
     std::size_t p = 0;
