@@ -8,21 +8,20 @@
 #include <vector>
 
 #include "runtime/win/Form.h"
-#include "runtime/win/HandleCount.h"
 #include "runtime/win/StdCtrls.h"
 #include "skin/win/OutputWindow.h"
 #include "skin/win/SkinCommands.h"
 #include "skin/win/sSkinManager.h"
 #include "support/GuiTest.h"
+#include "support/NoHandleLeaks.h"
 
 namespace folvane {
 namespace {
 
-class WindowFade : public ::testing::Test {
+class WindowFade : public test::NoHandleLeaks {
  protected:
   void SetUp() override {
-    windows_ = HandleCount::Live(HandleKind::Window);
-    gdi_ = HandleCount::Live(HandleKind::Gdi);
+    NoHandleLeaks::SetUp();
     form_ = new TForm(Application);
     form_->SetBounds(40, 40, 220, 140);
     form_->SetColor(0x00C000);
@@ -44,11 +43,9 @@ class WindowFade : public ::testing::Test {
     WindowFadeTestHooks() = {};
     delete form_;
     testing::Pump();
-    EXPECT_EQ(HandleCount::Live(HandleKind::Window), windows_);
-    EXPECT_EQ(HandleCount::Live(HandleKind::Gdi), gdi_);
+    NoHandleLeaks::TearDown();
   }
 
-  long windows_ = 0, gdi_ = 0;
   TForm* form_ = nullptr;
   TPanel* panel_ = nullptr;
   std::vector<int> weights_;

@@ -7,7 +7,7 @@
 #include "paint/PaintColor.h"
 #include "runtime/win/Bitmap.h"
 #include "runtime/win/Control.h"
-#include "runtime/win/HandleCount.h"
+#include "support/NoHandleLeaks.h"
 
 namespace folvane {
 namespace {
@@ -20,13 +20,8 @@ TBitmap Canvas(int w, int h, TColor fill = kGrey) {
   return b;
 }
 
-// Leaves the DC with the objects it had and no GDI handle alive.
-class DcPrimitives : public testing::Test {
- protected:
-  void SetUp() override { before_ = HandleCount::Live(HandleKind::Gdi); }
-  void TearDown() override { EXPECT_EQ(HandleCount::Live(HandleKind::Gdi), before_); }
-  long before_ = 0;
-};
+// Leaves the DC with the objects it had and no handle alive.
+class DcPrimitives : public test::NoHandleLeaks {};
 
 TEST_F(DcPrimitives, FillRectColorFillsConvertedColourAndRestoresTheDc) {
   TBitmap b = Canvas(6, 4);

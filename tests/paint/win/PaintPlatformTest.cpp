@@ -10,7 +10,7 @@
 
 #include "paint/PaintGradient.h"
 #include "paint/PaintTexture.h"
-#include "runtime/win/HandleCount.h"
+#include "support/NoHandleLeaks.h"
 
 namespace folvane {
 namespace {
@@ -31,18 +31,7 @@ bool Near(TColor a, TColor b, int tolerance) {
   return true;
 }
 
-class GdiPlatform : public testing::Test {
- protected:
-  void SetUp() override {
-    gdi_ = HandleCount::Live(HandleKind::Gdi);
-    dcs_ = HandleCount::Live(HandleKind::DeviceContext);
-  }
-  void TearDown() override {
-    EXPECT_EQ(HandleCount::Live(HandleKind::Gdi), gdi_);
-    EXPECT_EQ(HandleCount::Live(HandleKind::DeviceContext), dcs_);
-  }
-  long gdi_ = 0, dcs_ = 0;
-};
+class GdiPlatform : public test::NoHandleLeaks {};
 
 TEST_F(GdiPlatform, StretchFillsTheDestinationRectangleOnly) {
   PixelBuffer source = Filled(4, 4, 0x000000);

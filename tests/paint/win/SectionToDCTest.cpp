@@ -10,7 +10,7 @@
 #include "paint/SectionPainting.h"
 #include "paint/SkinFixture.h"
 #include "runtime/win/ExtCtrls.h"
-#include "runtime/win/HandleCount.h"
+#include "support/NoHandleLeaks.h"
 
 namespace folvane {
 namespace {
@@ -21,7 +21,7 @@ using test::Filled;
 constexpr TColor D = 0x0D0D0D;
 constexpr TColor kColor = RgbColor(200, 100, 50);
 
-class OnADeviceContext : public testing::Test {
+class OnADeviceContext : public test::NoHandleLeaks {
  protected:
   OnADeviceContext() {
     SkinContents c;
@@ -33,16 +33,7 @@ class OnADeviceContext : public testing::Test {
     c.Masks.push_back(Entry("BUTTON", "BORDERSMASK", {0, 10, 18, 16}, 3, 0, 2, 2, 2, 2));
     model = test::ModelOf(std::move(c));
   }
-  void SetUp() override {
-    gdi_ = HandleCount::Live(HandleKind::Gdi);
-    dcs_ = HandleCount::Live(HandleKind::DeviceContext);
-  }
-  void TearDown() override {
-    EXPECT_EQ(HandleCount::Live(HandleKind::Gdi), gdi_);
-    EXPECT_EQ(HandleCount::Live(HandleKind::DeviceContext), dcs_);
-  }
   std::unique_ptr<SkinModel> model;
-  long gdi_ = 0, dcs_ = 0;
 };
 
 TEST_F(OnADeviceContext, SectionLandsAtTheRectangleAsPaintSectionPaintsIt) {
