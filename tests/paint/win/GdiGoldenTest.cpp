@@ -129,6 +129,18 @@ class StretchedBorder : public testing::Test {
            return PixelRect{r.Left + 3, r.Top + 2, r.Right - 4, r.Bottom - 3}; }},
     };
   }
+  // The corners are plain copies of the master's, at the rectangle's corners.
+  void CopyCorners(PixelBuffer& expect, const PixelRect& rect) const {
+    const PixelBuffer& master = model->MasterBitmap();
+    for (const PixelRect& corner : {PixelRect{0, 0, 3, 2}, PixelRect{8, 0, 12, 2},
+                                    PixelRect{0, 6, 3, 9}, PixelRect{8, 6, 12, 9}}) {
+      const int dx = corner.Left < 3 ? rect.Left : rect.Right - 12;
+      const int dy = corner.Top < 6 ? rect.Top : rect.Bottom - 9;
+      for (int y = corner.Top; y < corner.Bottom; ++y)
+        for (int x = corner.Left; x < corner.Right; ++x)
+          expect.SetColor(dx + x, dy + y, master.GetColor(x, y));
+    }
+  }
   std::unique_ptr<SkinModel> model;
 };
 
@@ -140,15 +152,7 @@ TEST_F(StretchedBorder, EdgesAndCentreAreStretchedIntoTheirPlaces) {
   PixelBuffer expect = Filled(48, 36, D);
   const PixelBuffer& master = model->MasterBitmap();
   for (const auto& p : Pieces()) Resample(expect, p.dest(rect), master, p.source);
-  // Corners are plain copies.
-  for (const PixelRect& corner : {PixelRect{0, 0, 3, 2}, PixelRect{8, 0, 12, 2},
-                                  PixelRect{0, 6, 3, 9}, PixelRect{8, 6, 12, 9}}) {
-    const int dx = corner.Left < 3 ? rect.Left : rect.Right - 12;
-    const int dy = corner.Top < 6 ? rect.Top : rect.Bottom - 9;
-    for (int y = corner.Top; y < corner.Bottom; ++y)
-      for (int x = corner.Left; x < corner.Right; ++x)
-        expect.SetColor(dx + x, dy + y, master.GetColor(x, y));
-  }
+  CopyCorners(expect, rect);
   EXPECT_TRUE(Matches(got, expect, kStep / 2 + 2));
 }
 
@@ -160,13 +164,7 @@ TEST_F(StretchedBorder, WithoutTheCentreOnlyTheFrameIsPainted) {
   const PixelBuffer& master = model->MasterBitmap();
   for (const auto& p : Pieces())
     if (p.source != PixelRect{3, 2, 8, 6}) Resample(expect, p.dest(rect), master, p.source);
-  // Corners as plain copies, as above.
-  for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 12; ++x) {
-      const bool left = x < 3, right = x >= 8, top = y < 2, bottom = y >= 6;
-      if ((left || right) && (top || bottom))
-        expect.SetColor(right ? x + 8 : x, bottom ? y + 5 : y, master.GetColor(x, y));
-    }
+  CopyCorners(expect, rect);
   EXPECT_TRUE(Matches(got, expect, kStep / 2 + 2));
 }
 
