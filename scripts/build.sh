@@ -7,10 +7,17 @@ jobs=${JOBS:-$(nproc)}
 export MAKEFLAGS=--no-print-directory
 gen=$PWD/build/generated
 
+# A compiler cache, when the machine has one, shares objects between checkouts.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$PWD")} CCACHE_NOHASHDIR=1
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 configure() {  # dir [cmake args...]
   local dir=$1; shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake -S . -B "$dir" "${launcher[@]}" "$@" >/dev/null
   fi
 }
 

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
   wine wine64 fonts-wine
   libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1
-  xvfb xauth x11-utils imagemagick xdotool procps
+  xvfb xauth x11-utils imagemagick xdotool procps file
   googletest libgtest-dev zlib1g-dev libjpeg62-turbo-dev libpng-dev libbenchmark-dev
 )
 

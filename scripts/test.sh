@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 trap folvane_stop_all EXIT
 
+echo "== import tables of the Windows executables"
+scripts/check-imports.sh
+
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure --timeout 300 -j "$(nproc)"
 

@@ -8,35 +8,16 @@
 #include <cstdio>
 #include <string>
 
+#include "Snapshot.h"
+
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
 #include "runtime/win/Application.h"
-#include "runtime/win/ImageFile.h"
 
 using namespace folvane;
+using namespace folvane::snapshots;
 
 namespace {
-
-std::wstring g_outDir;
-int g_failures = 0;
-
-void Pump(int ms) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  while (static_cast<int>(end - GetTickCount()) > 0) {
-    while (Application->ProcessMessage()) {
-    }
-    Sleep(10);
-  }
-}
-
-void Save(HWND wnd, const wchar_t* name) {
-  TBitmap shot = CaptureWindow(wnd);
-  const std::wstring path = g_outDir + L"\\" + name;
-  if (!SavePng(shot, path)) {
-    ++g_failures;
-    fwprintf(stderr, L"could not write %ls\n", path.c_str());
-  }
-}
 
 // Captures the next message box when it has painted itself, then closes it.
 HHOOK g_hook = nullptr;
@@ -58,28 +39,13 @@ LRESULT CALLBACK BoxHook(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-std::wstring MakeFolder(const wchar_t* name) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  std::wstring dir = std::wstring(temp) + name;
-  CreateDirectoryW(dir.c_str(), nullptr);
-  return dir;
-}
-
-void WriteDesktopIni(const std::wstring& dir, const std::wstring& iconFile) {
-  const std::wstring ini = dir + L"\\desktop.ini";
-  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(ini.c_str());
-  WritePrivateProfileStringW(L".ShellClassInfo", L"IconFile", iconFile.c_str(), ini.c_str());
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (argc < 3) return 2;
-  g_outDir = argv[1];
+  SetOutDir(argv[1]);
   const std::wstring icon = argv[2];
 
   TApplication app;
@@ -114,10 +80,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form->DirEdt->SetText(broken);  // the failed load raises the error box
   Pump(300);
   UnhookWindowsHookEx(g_hook);
-  if (g_boxName) {
-    ++g_failures;
-    fwprintf(stderr, L"the error box did not show\n");
-  }
+  if (g_boxName) CountFailure(L"the error box did not show");
   LocalFree(argv);
-  return g_failures ? 1 : 0;
+  return Failures() ? 1 : 0;
 }
