@@ -273,6 +273,29 @@ TEST_F(SkinnedButtons, NoHandlesLeftAfterManyCyclesAndRefreshes) {
   EXPECT_EQ(HandleCount::Take(), before);
 }
 
+TEST_F(SkinnedButtons, ImageListGlyphIsConvertedOnlyWithoutASkin) {
+  TImageList images(form_, 16, 16);
+  TBitmap picture(16, 16, PixelFormat::Bgra32);
+  picture.Pixels().Fill(0x00C000, 0xFF);  // opaque green
+  ASSERT_EQ(images.Add(picture), 0);
+  TsBitBtn& b = *first_;
+  manager_->SetActive(false);
+  b.SetImages(&images);
+  b.SetImageIndex(0);
+  // The platform draws a glyph: the picture and its disabled look.
+  EXPECT_EQ(b.NumGlyphs(), 2);
+  EXPECT_EQ(b.Glyph().Width(), 32);
+  EXPECT_EQ(b.Glyph().Pixels().GetColor(8, 8), 0x00C000u);
+  EXPECT_NE(b.Glyph().Pixels().GetColor(24, 8), 0x00C000u);
+  manager_->SetActive(true);
+  Pump(20);
+  EXPECT_TRUE(b.Glyph().Empty());  // the skin draws the list's picture itself
+  form_->Repaint();
+  const RECT g = b.GlyphRectangle();
+  EXPECT_EQ(g.right - g.left, 16);
+  EXPECT_EQ(b.SkinData.CacheBitmap()->Pixels().GetColor(g.left + 8, g.top + 8), 0x00C000u);
+}
+
 // The five buttons of the main window: rounded corners cut out of their
 // windows, rectangles again when the skin goes.
 TEST(MainWindowButtons, RegionsFollowTheBorderCorners) {
