@@ -33,6 +33,14 @@ bool PumpUntil(F done, int ms = 2000) {
   return done();
 }
 
+void SendKey(WORD key, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof(in));
+}
+
 void SendMouse(DWORD flags) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -184,12 +192,17 @@ TEST_F(SkinnedButtons, OneClickPerClickByMouseSpaceAndEnter) {
 
   clicks_.clear();
   first_->SetFocus();
-  testing::PressKey(first_->Handle(), VK_SPACE);
-  Pump(20);
+  SendKey(VK_SPACE, false);
+  Pump(30);
+  EXPECT_EQ(first_->PaintState(), 2);  // held down by the key
+  SendKey(VK_SPACE, true);
+  Pump(30);
   EXPECT_EQ(clicks_.size(), 1u);
 
   clicks_.clear();
-  testing::PressKey(first_->Handle(), VK_RETURN);
+  SendKey(VK_RETURN, false);
+  SendKey(VK_RETURN, true);
+  Pump(30);
   EXPECT_EQ(clicks_.size(), 1u);
 
   // Enter in a field clicks the default button once; without one, nothing.
