@@ -364,6 +364,42 @@ TEST(MainWindowButtons, RegionsFollowTheBorderCorners) {
   Pump();
 }
 
+TEST(MainWindowButtons, HotAndPressedWindowsShowTheirFaces) {
+  auto* form = new TForm1(Application);
+  form->Show();
+  form->HintEdt->SetFocus();
+  Pump(50);
+  int clicks = 0;
+  for (TsBitBtn* b : {form->sBitBtn1, form->sBitBtn2, form->sBitBtn3, form->sBitBtn4,
+                      form->sBitBtn5}) {
+    SCOPED_TRACE(std::string(b->Name.begin(), b->Name.end()));
+    b->OnClick = [&](TControl*) { ++clicks; };
+    PointAt(b->Handle(), b->Width() / 2, b->Height() / 2);
+    EXPECT_TRUE(PumpUntil([&] { return !b->Fade(); }));
+    Pump(20);
+    EXPECT_EQ(b->PaintState(), 1);
+    EXPECT_EQ(Mismatches(*b), 0);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump(20);
+    EXPECT_TRUE(PumpUntil([&] { return !b->Fade(); }));
+    Pump(20);
+    EXPECT_EQ(b->PaintState(), 2);
+    EXPECT_EQ(Mismatches(*b), 0);
+    // Released away from the button: raised again, and no click.
+    PointAt(form->Handle(), 200, 5);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(20);
+    form->HintEdt->SetFocus();
+    EXPECT_TRUE(PumpUntil([&] { return !b->Fade(); }));
+    Pump(20);
+    EXPECT_EQ(b->PaintState(), 0);
+    EXPECT_EQ(Mismatches(*b), 0);
+  }
+  EXPECT_EQ(clicks, 0);
+  delete form;
+  Pump();
+}
+
 TEST(MainWindowButtons, EnterInAFieldClicksNothing) {
   auto* form = new TForm1(Application);
   form->Show();
