@@ -1,6 +1,7 @@
 #include "app/win/FrmMain.h"
 
 #include "app/WindowsFolderPlatform.h"
+#include "app/WindowsShellNotifier.h"
 #include "app/win/About.h"
 #include "runtime/win/Resources.h"
 
@@ -41,7 +42,8 @@ Edit* MakeEdit(TForm* form, const wchar_t* name, const wchar_t* hint, int top, i
 TForm1::TForm1(TComponent* owner, std::unique_ptr<FolderPlatform> platform)
     : TForm(owner),
       platform_(platform ? std::move(platform) : MakeWindowsFolderPlatform()),
-      customizer_(*platform_, [this] { ClearFields(); }) {
+      notifier_(MakeWindowsShellNotifier()),
+      customizer_(*platform_, [this] { ClearFields(); }, notifier_.get()) {
   BeginLoading();
   Name = L"Form1";
   SetCaption(L"Folvane");
