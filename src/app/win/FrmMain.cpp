@@ -3,6 +3,7 @@
 #include "app/WindowsFolderPlatform.h"
 #include "app/WindowsShellNotifier.h"
 #include "app/win/About.h"
+#include "app/win/PreviewIcon.h"
 #include "runtime/win/Resources.h"
 
 namespace folvane {
@@ -171,13 +172,13 @@ void TForm1::DirEdtChange(TControl*) {
   // A failed load raises to the standard error report; the preview keeps
   // the picture it had.
   if (preview.defaultIcon) Image1->SetIcon(ImageList1->GetIcon(0));
-  else Image1->SetIcon(LoadIconFile(preview.iconFile));
+  else Image1->SetIcon(LoadPreviewIcon(PreviewIconPath(customizer_.FolderPath(), preview.iconFile)));
 }
 
 void TForm1::IconEdtChange(TControl*) {
   const std::wstring path = IconEdt->Text();
   if (path.empty() || !platform_->FileExists(path)) return;
-  Image1->SetIcon(LoadIconFile(path));
+  Image1->SetIcon(LoadPreviewIcon(path));
 }
 
 void TForm1::sBitBtn1Click(TControl*) {
