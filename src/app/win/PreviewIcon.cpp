@@ -91,18 +91,14 @@ HICON IconFromPixels(const std::vector<BYTE>& pixels, int size) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP color = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  BitmapHandle color(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   const std::vector<BYTE> maskBits(static_cast<std::size_t>((size + 15) / 16 * 2) * size, 0);
-  HBITMAP mask = CreateBitmap(size, size, 1, 1, maskBits.data());
-  HICON icon = nullptr;
-  if (color && mask && bits) {
-    memcpy(bits, pixels.data(), pixels.size());
-    ICONINFO iconInfo{TRUE, 0, 0, mask, color};
-    icon = CreateIconIndirect(&iconInfo);
-  }
-  if (color) DeleteObject(color);
-  if (mask) DeleteObject(mask);
-  return icon;
+  BitmapHandle mask(CreateBitmap(size, size, 1, 1, maskBits.data()));
+  if (!color || !mask || !bits) return nullptr;
+  memcpy(bits, pixels.data(), pixels.size());
+  // The icon gets copies of both bitmaps.
+  ICONINFO iconInfo{TRUE, 0, 0, mask.Get(), color.Get()};
+  return CreateIconIndirect(&iconInfo);
 }
 
 HICON IconFromImage(std::string_view image, bool png, int size) {

@@ -12,6 +12,7 @@
 #include "app/win/FrmMain.h"
 #include "app/win/PreviewIcon.h"
 #include "runtime/Exception.h"
+#include "runtime/win/HandleCount.h"
 #include "runtime/win/ImageFile.h"
 #include "support/GuiTest.h"
 
@@ -164,6 +165,17 @@ TEST_F(PreviewIcon, ShowsTheBestImageAt32) {
     EXPECT_EQ(icon.At(24, 24), c.centre);
     EXPECT_EQ(icon.At(24, 4), c.centre);
   }
+}
+
+TEST_F(PreviewIcon, LoadingLeavesOnlyTheIconBehind) {
+  const std::wstring path = dir.File(L"mixed.ico");
+  WriteIcon(path, {{256, kBlue, kRed, true}, {48, kGreen, kGreen, false}}, dir.File(L"scratch.png"));
+  const auto before = HandleCount::Take();
+  for (int size : {32, 48}) {
+    IconHandle icon = LoadPreviewIcon(path, size);
+    EXPECT_TRUE(icon);
+  }
+  EXPECT_EQ(HandleCount::Take(), before);
 }
 
 TEST_F(PreviewIcon, PngNamedIcoIsRefusedWithTheErrorBox) {

@@ -59,6 +59,32 @@ std::wstring ProgramPath() {
   return path + L"\\..\\..\\Folvane.exe";
 }
 
+struct WindowSearch {
+  DWORD pid;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND wnd, LPARAM lp) {
+  auto* s = reinterpret_cast<WindowSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  wchar_t name[64] = L"";
+  GetClassNameW(wnd, name, 64);
+  if (pid == s->pid && IsWindowVisible(wnd) && lstrcmpW(name, s->className) == 0) {
+    s->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK AddChildText(HWND child, LPARAM lp) {
+  wchar_t text[512] = L"";
+  SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  reinterpret_cast<std::vector<std::wstring>*>(lp)->push_back(text);
+  return TRUE;
+}
+
 struct Started {
   PROCESS_INFORMATION info{};
   explicit Started(const std::wstring& arguments) {
@@ -75,25 +101,8 @@ struct Started {
   // The process's visible top-level window of this class, waited for.
   HWND Window(const wchar_t* className) const {
     for (int i = 0; i < 300; ++i) {
-      struct Search {
-        DWORD pid;
-        const wchar_t* className;
-        HWND found;
-      } search{info.dwProcessId, className, nullptr};
-      EnumWindows(
-          [](HWND wnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(wnd, &pid);
-            wchar_t name[64] = L"";
-            GetClassNameW(wnd, name, 64);
-            if (pid == s->pid && IsWindowVisible(wnd) && (!s->className || lstrcmpW(name, s->className) == 0)) {
-              s->found = wnd;
-              return FALSE;
-            }
-            return TRUE;
-          },
-          reinterpret_cast<LPARAM>(&search));
+      WindowSearch search{info.dwProcessId, className, nullptr};
+      EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
       if (search.found) return search.found;
       Sleep(50);
     }
@@ -109,15 +118,7 @@ struct Started {
 
 std::vector<std::wstring> ChildTexts(HWND wnd) {
   std::vector<std::wstring> texts;
-  EnumChildWindows(
-      wnd,
-      [](HWND child, LPARAM lp) -> BOOL {
-        wchar_t text[512] = L"";
-        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-        reinterpret_cast<std::vector<std::wstring>*>(lp)->push_back(text);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
+  EnumChildWindows(wnd, AddChildText, reinterpret_cast<LPARAM>(&texts));
   return texts;
 }
 
