@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "app/IconFilePath.h"
 #include "app/win/FrmMain.h"
 #include "runtime/win/Application.h"
 
@@ -13,7 +16,25 @@ PathKind QueryPathKind(const std::wstring& path) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
 
-void OpenStartFolder(TForm1& form, const std::wstring& folder) {
+namespace {
+
+// A folder given relative to the starting folder ("Folvane.exe ." from a
+// prompt) is made full: the file dialogs change the current folder later,
+// and the field would silently come to name another folder.
+std::wstring FullIfRelative(const std::wstring& path) {
+  if (!IsRelativePath(path)) return path;
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::vector<wchar_t> buffer(needed);
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, buffer.data(), nullptr);
+  if (length == 0 || length >= needed) return path;
+  return std::wstring(buffer.data(), length);
+}
+
+}  // namespace
+
+void OpenStartFolder(TForm1& form, const std::wstring& given) {
+  const std::wstring folder = FullIfRelative(given);
   const std::wstring status = StartFolderStatus(folder, QueryPathKind(folder));
   if (!status.empty()) {
     form.sStatusBar1->SetSimpleText(status);

@@ -32,7 +32,13 @@ TEST(StartFolder, OpensAFolderAsTypedOrSaysWhyNot) {
       {L"C:\\", L"C:\\", L""},
       {dir.File(L"a.txt"), L"", L"Not a folder: " + dir.File(L"a.txt")},
       {dir.File(L"gone"), L"", L"Folder not found: " + dir.File(L"gone")},
+      // Relative to the folder the program starts in.
+      {L"Work & Play 100%", spaced, L""},
+      {L"gone", L"", L"Folder not found: " + dir.File(L"gone")},
   };
+  wchar_t started[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, started);
+  SetCurrentDirectoryW(dir.Path().c_str());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.argument);
     auto* form = new TForm1(Application);
@@ -49,6 +55,7 @@ TEST(StartFolder, OpensAFolderAsTypedOrSaysWhyNot) {
     delete form;
     Pump();
   }
+  SetCurrentDirectoryW(started);
 }
 
 std::wstring ProgramPath() {
