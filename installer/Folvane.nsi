@@ -33,6 +33,7 @@ RequestExecutionLevel user
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ShowInstDetails show
 ShowUninstDetails show
+BrandingText "${PRODUCT} ${VERSION}"
 !ifdef ICON
   Icon "${ICON}"
   UninstallIcon "${ICON}"
