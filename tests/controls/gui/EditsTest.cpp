@@ -189,6 +189,23 @@ TEST_F(Edits, DisabledLookAndPasswordFaces) {
   EXPECT_NE(hidden, faceOf(L"abc", 0));
 }
 
+TEST_F(Edits, ACustomColourStaysInEveryState) {
+  edit->SkinData.SetCustomColor(true);
+  edit->SetColor(0x00FFFF);
+  for (bool focused : {false, true}) {
+    if (focused) edit->SetFocus();
+    else mask->SetFocus();
+    Pump(20);
+    UpdateWindow(edit->Handle());
+    EXPECT_EQ(edit->Color(), 0x00FFFFu) << focused;
+    edit->RebuildCache();
+    EXPECT_EQ(edit->SkinData.CacheBitmap()->Pixels().GetColor(150, 10), 0x00FFFFu) << focused;
+  }
+  // Without it the field takes the section's colour again.
+  edit->SkinData.SetCustomColor(false);
+  EXPECT_EQ(edit->Color(), 0xFFFFFFu);
+}
+
 // Window fades take a control's picture with the print request.
 TEST_F(Edits, PrintRequestsDrawTheFace) {
   for (TWinControl* control :
