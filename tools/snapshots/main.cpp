@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "FieldScenes.h"
 #include "Snapshot.h"
 
 #include "app/win/About.h"
@@ -73,6 +74,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(400);
   Save(about->Handle(), L"about.png");
   about->Hide();
+  SnapFieldScenes(*form);
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");
