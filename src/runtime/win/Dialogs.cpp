@@ -16,23 +16,6 @@ std::wstring DialogFilter(const std::wstring& filter) {
   return out;
 }
 
-bool ChooseOpenFile(HWND owner, const std::wstring& filter, std::wstring& path) {
-  std::vector<wchar_t> buffer(32768, L'\0');
-  if (path.size() < buffer.size()) path.copy(buffer.data(), path.size());
-  const std::wstring filters = DialogFilter(filter);
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof(ofn);
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filters.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER;
-  if (!GetOpenFileNameW(&ofn)) return false;
-  path = buffer.data();
-  return true;
-}
-
 namespace {
 
 int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM data) {
@@ -42,28 +25,6 @@ int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM data) {
 }
 
 }  // namespace
-
-bool ChooseFolder(HWND owner, std::wstring& path) {
-  wchar_t display[MAX_PATH] = {};
-  BROWSEINFOW bi{};
-  bi.hwndOwner = owner;
-  bi.pidlRoot = nullptr;  // the desktop
-  bi.pszDisplayName = display;
-  bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  bi.lpfn = BrowseCallback;
-  bi.lParam = path.empty() ? 0 : reinterpret_cast<LPARAM>(path.c_str());
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
-  if (!chosen) return false;
-  wchar_t buffer[MAX_PATH] = {};
-  const bool ok = SHGetPathFromIDListW(chosen, buffer) != FALSE;
-  CoTaskMemFree(chosen);
-  if (ok) path = buffer;
-  return ok;
-}
-
-}  // namespace folvane
-
-namespace folvane {
 
 DWORD OpenFileNameFlags(TOpenOptions options) {
   static const struct {

@@ -1,5 +1,5 @@
 #pragma once
-// The platform's folder browser and open-file dialog.
+// The platform's folder browser and its open and save dialogs.
 
 #include <windows.h>
 
@@ -15,11 +15,6 @@ namespace folvane {
 // "Name|pattern|Name|pattern" as the open dialog wants it: pairs separated
 // by NULs, ending in two NULs.
 std::wstring DialogFilter(const std::wstring& filter);
-
-// Both answer false when the user cancels; `path` is the starting point
-// and, on success, the choice.
-bool ChooseOpenFile(HWND owner, const std::wstring& filter, std::wstring& path);
-bool ChooseFolder(HWND owner, std::wstring& path);
 
 // The system folder browser: new dialog style, file-system folders only, no
 // new-folder button. `root` is parsed as a display name relative to the

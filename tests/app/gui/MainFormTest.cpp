@@ -100,7 +100,7 @@ TEST_F(MainForm, LayoutTextsHintsAndLimits) {
   EXPECT_EQ(SendMessageW(form->DirEdt->Handle(), EM_GETLIMITTEXT, 0, 0), 255);
   EXPECT_EQ(SendMessageW(form->IconEdt->Handle(), EM_GETLIMITTEXT, 0, 0), 255);
   EXPECT_GT(SendMessageW(form->HintEdt->Handle(), EM_GETLIMITTEXT, 0, 0), 0x7FFE);
-  EXPECT_EQ(form->IconEdt->Filter, L"All files (*.ico)|*.ico");
+  EXPECT_EQ(form->IconEdt->Filter(), L"All files (*.ico)|*.ico");
   EXPECT_EQ(form->ImageList1->Count(), 1);
 }
 
