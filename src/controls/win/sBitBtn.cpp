@@ -226,7 +226,8 @@ bool TsBitBtn::NeedsRebuild() const {
   const TBitmap* cache = SkinData.CacheBitmap();
   return SkinData.BackgroundChanged || !cache || cache->Empty() ||
          cache->Width() != Width() || cache->Height() != Height() ||
-         cachedState_ != PaintState() || cachedSpacing_ != Spacing;
+         cachedState_ != PaintState() || cachedFocused_ != Focused() ||
+         cachedSpacing_ != Spacing;
 }
 
 void TsBitBtn::StopFading() { StopFade(fade_); }
@@ -236,7 +237,7 @@ void TsBitBtn::Transition(int event) {
   // Inside a platform step the step's end shows the outcome.
   if (holdPaint_ || !SkinData.IsSkinned() || !HandleAllocated()) return;
   const int state = PaintState();
-  if (state == cachedState_ && !SkinData.BackgroundChanged) return;
+  if (state == cachedState_ && Focused() == cachedFocused_ && !SkinData.BackgroundChanged) return;
   const bool allowed = event >= 0 && EventAnimated(event, AnimatEvents);
   ChangeStateAnimated(fade_, SkinData, false, state > cachedState_ ? 1 : 2, allowed);
 }
@@ -296,6 +297,7 @@ void TsBitBtn::WndProc(Message& m) {
     return;
   }
   const bool wasHovered = SkinData.Hovered;
+  const bool wasStale = SkinData.BackgroundChanged;
   if (SkinData.HandleMessage(m)) return;
   switch (m.msg) {
     case WM_LBUTTONDOWN:
@@ -334,12 +336,16 @@ void TsBitBtn::WndProc(Message& m) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
+      // The focus look is followed like the paint state, so the face is
+      // not stale for it: a press that takes the focus still fades.
+      SkinData.BackgroundChanged = wasStale;
+      const bool inStep = holdPaint_;
       {
         SetForScope hold(holdPaint_, true);
         TBitBtn::WndProc(m);
       }
-      // A running fade goes on to the new look; otherwise repaint.
-      if (!fade_ && SkinData.IsSkinned()) SkinData.Invalidate();
+      // A running fade goes on to the new look; a step shows it at its end.
+      if (!fade_ && !inStep && SkinData.IsSkinned()) Invalidate();
       return;
     }
     case CM_MOUSEENTER:
@@ -582,6 +588,7 @@ void TsBitBtn::RebuildCache() {
   if (OnPaint) OnPaint(this, *cache);
   SkinData.BackgroundChanged = false;
   cachedState_ = state;
+  cachedFocused_ = Focused();
   cachedSpacing_ = Spacing;
   std::vector<PixelRect> holes =
       BorderCornerHoles(model, SkinData.FrameMaskIndex, state, Width(), Height());

@@ -126,6 +126,7 @@ class TsBitBtn : public TBitBtn {
   bool down_ = false;
 
   int cachedState_ = -1;    // the state the cache shows
+  bool cachedFocused_ = false;
   int cachedSpacing_ = 0;
   bool forcedPressed_ = false;  // the pressed flash of a quick click
   bool holdPaint_ = false;      // the platform is changing its state

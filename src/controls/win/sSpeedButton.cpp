@@ -228,7 +228,7 @@ void TsSpeedButton::Click() {
   TGraphicControl::Click();
 }
 
-void TsSpeedButton::MouseDown(Message& m) {
+void TsSpeedButton::MouseDown() {
   if (!Enabled() || IsSeparatorLike()) return;
   pressed_ = true;
   dragOut_ = false;
@@ -236,7 +236,6 @@ void TsSpeedButton::MouseDown(Message& m) {
   if (down_) return;  // already shown down
   if (fade) Animate(true);
   else AppearanceChanged();
-  (void)m;
 }
 
 void TsSpeedButton::MouseUp(Message& m) {
@@ -286,7 +285,7 @@ void TsSpeedButton::WndProc(Message& m) {
       return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      MouseDown(m);
+      MouseDown();
       return;  // the click comes from the release, not the runtime
     case WM_LBUTTONUP:
       MouseUp(m);

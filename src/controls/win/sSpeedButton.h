@@ -43,6 +43,8 @@ class TsSpeedButton : public TGraphicControl {
   bool Down() const { return down_; }
   void SetDown(bool value);
 
+  // The drop-down style keeps its 16-pixel arrow part; the part's look and
+  // DropdownMenu come with the skinned popup menus.
   TToolButtonStyle ButtonStyle() const { return style_; }
   void SetButtonStyle(TToolButtonStyle value);
   // The glyph's transparent colour is each image's bottom-left pixel.
@@ -92,7 +94,7 @@ class TsSpeedButton : public TGraphicControl {
 
  private:
   bool SkinCommand(Message& m);
-  void MouseDown(Message& m);
+  void MouseDown();
   void MouseUp(Message& m);
   void TakeHoverFromSiblings();
   void Animate(bool halve);

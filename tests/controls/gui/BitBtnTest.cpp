@@ -33,6 +33,14 @@ bool PumpUntil(F done, int ms = 2000) {
   return done();
 }
 
+void SendKey(WORD key, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof(in));
+}
+
 void SendMouse(DWORD flags) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -96,6 +104,7 @@ class SkinnedButtons : public ::testing::Test {
     edit_->SetParent(form_);
     edit_->SetBounds(200, 20, 100, 21);
     form_->Show();
+    edit_->SetFocus();  // no button starts hot by having the focus
     PointAt(form_->Handle(), 300, 120);
     Pump(50);
   }
@@ -183,12 +192,17 @@ TEST_F(SkinnedButtons, OneClickPerClickByMouseSpaceAndEnter) {
 
   clicks_.clear();
   first_->SetFocus();
-  testing::PressKey(first_->Handle(), VK_SPACE);
-  Pump(20);
+  SendKey(VK_SPACE, false);
+  Pump(30);
+  EXPECT_EQ(first_->PaintState(), 2);  // held down by the key
+  SendKey(VK_SPACE, true);
+  Pump(30);
   EXPECT_EQ(clicks_.size(), 1u);
 
   clicks_.clear();
-  testing::PressKey(first_->Handle(), VK_RETURN);
+  SendKey(VK_RETURN, false);
+  SendKey(VK_RETURN, true);
+  Pump(30);
   EXPECT_EQ(clicks_.size(), 1u);
 
   // Enter in a field clicks the default button once; without one, nothing.
@@ -251,6 +265,8 @@ TEST_F(SkinnedButtons, AFadeNeverOutlivesItsButton) {
 }
 
 TEST_F(SkinnedButtons, NoHandlesLeftAfterManyCyclesAndRefreshes) {
+  // Presses show at once, so no cycle waits for the pressed flash.
+  first_->AnimatEvents = aeMouseEnter | aeMouseLeave | aeMouseUp;
   PumpUntil([&] { return Settled(first_); });
   const HandleCount::Snapshot before = HandleCount::Take();
   const HWND wnd = first_->Handle();
@@ -268,6 +284,29 @@ TEST_F(SkinnedButtons, NoHandlesLeftAfterManyCyclesAndRefreshes) {
   EXPECT_TRUE(PumpUntil([&] { return Settled(first_); }));
   EXPECT_EQ(clicks_.size(), 200u);
   EXPECT_EQ(HandleCount::Take(), before);
+}
+
+TEST_F(SkinnedButtons, ImageListGlyphIsConvertedOnlyWithoutASkin) {
+  TImageList images(form_, 16, 16);
+  TBitmap picture(16, 16, PixelFormat::Bgra32);
+  picture.Pixels().Fill(0x00C000, 0xFF);  // opaque green
+  ASSERT_EQ(images.Add(picture), 0);
+  TsBitBtn& b = *first_;
+  manager_->SetActive(false);
+  b.SetImages(&images);
+  b.SetImageIndex(0);
+  // The platform draws a glyph: the picture and its disabled look.
+  EXPECT_EQ(b.NumGlyphs(), 2);
+  EXPECT_EQ(b.Glyph().Width(), 32);
+  EXPECT_EQ(b.Glyph().Pixels().GetColor(8, 8), 0x00C000u);
+  EXPECT_NE(b.Glyph().Pixels().GetColor(24, 8), 0x00C000u);
+  manager_->SetActive(true);
+  Pump(20);
+  EXPECT_TRUE(b.Glyph().Empty());  // the skin draws the list's picture itself
+  form_->Repaint();
+  const RECT g = b.GlyphRectangle();
+  EXPECT_EQ(g.right - g.left, 16);
+  EXPECT_EQ(b.SkinData.CacheBitmap()->Pixels().GetColor(g.left + 8, g.top + 8), 0x00C000u);
 }
 
 // The five buttons of the main window: rounded corners cut out of their
@@ -321,6 +360,42 @@ TEST(MainWindowButtons, RegionsFollowTheBorderCorners) {
     RegionHandle region(CreateRectRgn(0, 0, 0, 0));
     EXPECT_EQ(GetWindowRgn(b->Handle(), region.Get()), ERROR);  // no region: the rectangle
   }
+  delete form;
+  Pump();
+}
+
+TEST(MainWindowButtons, HotAndPressedWindowsShowTheirFaces) {
+  auto* form = new TForm1(Application);
+  form->Show();
+  form->HintEdt->SetFocus();
+  Pump(50);
+  int clicks = 0;
+  for (TsBitBtn* b : {form->sBitBtn1, form->sBitBtn2, form->sBitBtn3, form->sBitBtn4,
+                      form->sBitBtn5}) {
+    SCOPED_TRACE(std::string(b->Name.begin(), b->Name.end()));
+    b->OnClick = [&](TControl*) { ++clicks; };
+    PointAt(b->Handle(), b->Width() / 2, b->Height() / 2);
+    EXPECT_TRUE(PumpUntil([&] { return !b->Fade(); }));
+    Pump(20);
+    EXPECT_EQ(b->PaintState(), 1);
+    EXPECT_EQ(Mismatches(*b), 0);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump(20);
+    EXPECT_TRUE(PumpUntil([&] { return !b->Fade(); }));
+    Pump(20);
+    EXPECT_EQ(b->PaintState(), 2);
+    EXPECT_EQ(Mismatches(*b), 0);
+    // Released away from the button: raised again, and no click.
+    PointAt(form->Handle(), 200, 5);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(20);
+    form->HintEdt->SetFocus();
+    EXPECT_TRUE(PumpUntil([&] { return !b->Fade(); }));
+    Pump(20);
+    EXPECT_EQ(b->PaintState(), 0);
+    EXPECT_EQ(Mismatches(*b), 0);
+  }
+  EXPECT_EQ(clicks, 0);
   delete form;
   Pump();
 }
