@@ -32,15 +32,18 @@ class TsMaskEdit : public TMaskEdit {
   void Loaded() override;
   void WndProc(Message& m) override;
   void Change() override;
-  void PrepareCache();
-
- private:
+  // The steps of WndProc, for edits built on this one: the skin commands
+  // answered first, the paints while skinned, the upkeep after the
+  // platform has handled a message (`wasHot`: the hot state before it).
   bool HandleSkinCommand(Message& m);
   bool HandleSkinnedPaint(Message& m);
   void AfterPlatform(const Message& m, bool wasHot);
+  void PrepareCache();
   void PaintIdle();
   void PrintInto(HDC dc);
   int TextHeight();
+
+ private:
   TsDisabledKind disabledKind_ = dkBlended;
 };
 

@@ -324,9 +324,9 @@ void TStatusBar::SetPanelText(int index, const std::wstring& text) {
   const TStatusPanel& p = Panels[static_cast<size_t>(index)];
   WPARAM how = static_cast<WPARAM>(index);
   if (p.Style == TStatusPanelStyle::psOwnerDraw) how |= SBT_OWNERDRAW;
+  const bool ownerDraw = p.Style == TStatusPanelStyle::psOwnerDraw;
   SendMessageW(Handle(), SB_SETTEXTW, how,
-               p.Style == TStatusPanelStyle::psOwnerDraw ? 0
-                                                         : reinterpret_cast<LPARAM>(p.Text.c_str()));
+               ownerDraw ? 0 : reinterpret_cast<LPARAM>(p.Text.c_str()));
 }
 
 void TStatusBar::SetSimplePanel(bool simple) {

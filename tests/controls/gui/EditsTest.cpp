@@ -189,6 +189,52 @@ TEST_F(Edits, DisabledLookAndPasswordFaces) {
   EXPECT_NE(hidden, faceOf(L"abc", 0));
 }
 
+TEST_F(Edits, ACustomColourStaysInEveryState) {
+  edit->SkinData.SetCustomColor(true);
+  edit->SetColor(0x00FFFF);
+  for (bool focused : {false, true}) {
+    if (focused) edit->SetFocus();
+    else mask->SetFocus();
+    Pump(20);
+    UpdateWindow(edit->Handle());
+    EXPECT_EQ(edit->Color(), 0x00FFFFu) << focused;
+    edit->RebuildCache();
+    EXPECT_EQ(edit->SkinData.CacheBitmap()->Pixels().GetColor(150, 10), 0x00FFFFu) << focused;
+  }
+  // Without it the field takes the section's colour again.
+  edit->SkinData.SetCustomColor(false);
+  EXPECT_EQ(edit->Color(), 0xFFFFFFu);
+}
+
+// Window fades take a control's picture with the print request.
+TEST_F(Edits, PrintRequestsDrawTheFace) {
+  for (TWinControl* control :
+       {static_cast<TWinControl*>(mask), static_cast<TWinControl*>(disabled)}) {
+    TsCommonData& data = control == mask ? mask->SkinData : disabled->SkinData;
+    TBitmap printed(control->Width(), control->Height());
+    SendMessageW(control->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.DC()),
+                 PRF_NONCLIENT | PRF_CLIENT);
+    GdiFlush();
+    TBitmap* cache = data.CacheBitmap();
+    int wrong = 0;
+    for (int y = 0; y < cache->Height(); ++y)
+      for (int x = 0; x < cache->Width(); ++x)
+        if (printed.Pixels().GetColor(x, y) != cache->Pixels().GetColor(x, y)) ++wrong;
+    EXPECT_EQ(wrong, 0) << control->ClassName();
+  }
+  // An enabled edit's client is printed by the platform over the frame.
+  TBitmap printed(edit->Width(), edit->Height());
+  SendMessageW(edit->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.DC()),
+               PRF_NONCLIENT | PRF_CLIENT);
+  GdiFlush();
+  TBitmap* cache = edit->SkinData.CacheBitmap();
+  EXPECT_EQ(printed.Pixels().GetColor(0, 10), cache->Pixels().GetColor(0, 10));
+  int dark = 0;
+  for (int x = 3; x < 60; ++x)
+    if ((printed.Pixels().GetColor(x, 10) & 0xFF) < 0x80) ++dark;
+  EXPECT_GT(dark, 3);
+}
+
 TEST(MaskEdit, AMaskIsRefusedNotIgnored) {
   TMaskEdit edit(nullptr);
   EXPECT_THROW(edit.SetEditMask(L"!999;1;_"), EInvalidOperation);

@@ -138,7 +138,8 @@ TEST_F(Labels, ShadowLabelGrowsByItsShadowAndDrawsOverIt) {
   int darker = 0;
   for (int y = 0; y < shadowed.Height(); ++y)
     for (int x = 0; x < shadowed.Width(); ++x)
-      if (static_cast<int>(shadowed.Pixels().GetColor(x, y) & 0xFF) < GetRValue(face) - 40) ++darker;
+      if (static_cast<int>(shadowed.Pixels().GetColor(x, y) & 0xFF) < GetRValue(face) - 40)
+        ++darker;
   EXPECT_GT(darker, 10);
 
   // Without a shadow it draws like a plain label.

@@ -74,6 +74,22 @@ TEST_F(StatusBar, ShowsItsCacheWithTheLongTextCut) {
       if (shot.Pixels().GetColor(x, y) != cache->Pixels().GetColor(x, y)) ++wrong;
   EXPECT_EQ(wrong, 0);
 
+  // With a border the ring around the client comes from the cache too.
+  bar->SetBorderWidth(3);
+  RECT client;
+  GetClientRect(bar->Handle(), &client);
+  EXPECT_EQ(client.right, 418 - 6);
+  RedrawWindow(bar->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  Pump(30);
+  TBitmap framed = CaptureWindow(bar->Handle());
+  wrong = 0;
+  for (int y = 0; y < cache->Height(); ++y)
+    for (int x = 0; x < cache->Width(); ++x)
+      if (framed.Pixels().GetColor(x, y) != cache->Pixels().GetColor(x, y)) ++wrong;
+  EXPECT_EQ(wrong, 0);
+  bar->SetBorderWidth(0);
+
   // The section's gradient, top lighter than bottom (15987699 to 15395562).
   EXPECT_NE(cache->Pixels().GetColor(200, 3), cache->Pixels().GetColor(200, 16));
 
@@ -110,6 +126,21 @@ TEST_F(StatusBar, ThreePanelsWithoutAPanelMaskHaveTwoDividers) {
   bar->PanelsChanged();
   bar->SetSimplePanel(false);
   const std::vector<TColor> panels = Face(bar);
+
+  // An owner-drawn panel is left to its handler, with the panel's area.
+  RECT drawn{};
+  bar->Panels[1].Style = TStatusPanelStyle::psOwnerDraw;
+  bar->OnDrawPanel = [&drawn](TStatusBar*, HDC dc, int panel, const RECT& r) {
+    EXPECT_EQ(panel, 1);
+    drawn = r;
+    BrushHandle red(CreateSolidBrush(RGB(255, 0, 0)));
+    FillRect(dc, &r, red.Get());
+  };
+  const std::vector<TColor> owned = Face(bar);
+  EXPECT_EQ(drawn.left, 102);
+  EXPECT_EQ(drawn.right, 221);
+  EXPECT_EQ(owned[static_cast<size_t>(10 * 418 + 150)], 0x0000FFu);
+  bar->Panels[1].Style = TStatusPanelStyle::psText;
 
   // Columns that changed: exactly those of the two dividers.
   const SkinModel& model = (*manager)->Model();
