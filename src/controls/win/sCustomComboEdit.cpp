@@ -254,6 +254,10 @@ void TsCustomComboEdit::WndProc(Message& m) {
         TsMaskEdit::WndProc(m);
         m.lParam = given;
         NarrowFormattingRect();
+        // A multi-line edit reports no change for a text set by message;
+        // the change check runs as for a typed one (once, and only when
+        // the text really changed).
+        Perform(CN_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(Handle()));
         return;
       }
       break;
