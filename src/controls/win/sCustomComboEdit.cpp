@@ -261,10 +261,18 @@ void TsCustomComboEdit::WndProc(Message& m) {
         return;
       }
       break;
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
+      // Only focus coming from another control of the form selects: focus
+      // that comes back from a dialog (through the form's own window, when
+      // the form is activated again) finds the selection as it was.
+      const HWND from = reinterpret_cast<HWND>(m.wParam);
+      const HWND root = GetAncestor(Handle(), GA_ROOT);
+      const bool fromForm = from && from != root && GetAncestor(from, GA_ROOT) == root;
       TsMaskEdit::WndProc(m);
-      if (AutoSelect && GetWindowTextLengthW(Handle()) > 0) SendMessageW(Handle(), EM_SETSEL, 0, -1);
+      if (AutoSelect && fromForm && GetWindowTextLengthW(Handle()) > 0)
+        SendMessageW(Handle(), EM_SETSEL, 0, -1);
       return;
+    }
     case WM_PAINT:
       if (button_->Visible()) ChooseGlyph();
       TsMaskEdit::WndProc(m);
