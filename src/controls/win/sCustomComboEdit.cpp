@@ -115,6 +115,13 @@ RECT TsCustomComboEdit::FormattingRect() const {
   return r;
 }
 
+// The platform's text starts where the idle face draws it (one pixel into
+// the client) and runs right up to the button.
+void TsCustomComboEdit::SetTextMargins() {
+  if (HandleAllocated())
+    SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
+}
+
 void TsCustomComboEdit::NarrowFormattingRect() {
   if (!HandleAllocated()) return;
   RECT client;
@@ -155,6 +162,7 @@ void TsCustomComboEdit::CreateWindowHandleDone() {
   TsMaskEdit::CreateWindowHandleDone();
   UpdatePlatformReadOnly();
   RealignChildren();
+  SetTextMargins();
   NarrowFormattingRect();
 }
 
@@ -282,11 +290,15 @@ void TsCustomComboEdit::WndProc(Message& m) {
       TsMaskEdit::WndProc(m);
       if (SkinData.IsHot()) PaintButtonOnWindow();
       return;
+    case WM_SETFONT:
+      TsMaskEdit::WndProc(m);
+      SetTextMargins();
+      NarrowFormattingRect();
+      return;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_SIZE:
-    case WM_SETFONT:
       TsMaskEdit::WndProc(m);
       NarrowFormattingRect();
       return;

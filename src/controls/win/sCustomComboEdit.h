@@ -114,6 +114,7 @@ class TsCustomComboEdit : public TsMaskEdit {
  private:
   bool HandleKey(Message& m);
   void Paste();
+  void SetTextMargins();
   void NarrowFormattingRect();
   void ApplyShowButton();
   void PaintButtonOnWindow();

@@ -176,6 +176,32 @@ TEST_F(ComboEdits, TheButtonShowsItsStateImagesOverTheEditsFace) {
   EXPECT_LE(leftmost, 2);
 }
 
+TEST_F(ComboEdits, WithoutASkinTheGlyphIsCentredFromItsSecondImage) {
+  (*manager)->SetActive(false);
+  Pump(50);
+  TsEditButton* button = dir->Button();
+  ASSERT_FALSE(dir->SkinData.IsSkinned());
+  TBitmap face(button->Width(), button->Height());
+  face.Pixels().Fill(0xFFFFFF);
+  button->Paint(face.DC());
+  GdiFlush();
+  // x = (22 - 20) div 2 = 1: where the hot image's mask is black the face
+  // shows that image one pixel to the right.
+  const TBitmap* glyph = BuiltInEditGlyph(L"BTN_OPENFOLDER");
+  ASSERT_NE(glyph, nullptr);
+  int opaque = 0, wrong = 0;
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 20; ++x) {
+      if (glyph->Pixels().GetColor(20 + x, y + 17) != 0) continue;
+      ++opaque;
+      wrong += face.Pixels().GetColor(x + 1, y) != glyph->Pixels().GetColor(20 + x, y);
+    }
+  EXPECT_GT(opaque, 50);
+  EXPECT_EQ(wrong, 0);
+  (*manager)->SetActive(true);
+  Pump(50);
+}
+
 TEST_F(ComboEdits, ClickKeyRunsTheButtonOnceAndEnterGoesToTheDefaultButton) {
   counting->SetFocus();
   PressWithKeys(counting->Handle(), WM_SYSKEYDOWN, VK_DOWN, {VK_MENU});
