@@ -185,6 +185,7 @@ void TsEdit::AfterPlatform(const Message& m, bool wasHot) {
       }
       break;
     case CM_TEXTCHANGED:
+    case WM_SETTEXT:  // a text set in code (a disabled edit shows it from the cache)
     case CM_FONTCHANGED:
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED:

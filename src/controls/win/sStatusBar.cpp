@@ -262,8 +262,13 @@ void TsStatusBar::AfterPlatform(const Message& m) {
     case SB_SETTEXTW:
     case SB_SETTEXTA:
     case SB_SIMPLE:
-    case SB_GETRECT:
     case SB_SETPARTS:
+      SkinData.BackgroundChanged = true;
+      // The whole face changes (a text is fitted anew); the platform bar
+      // invalidates only what it would have drawn, and not always that.
+      if (SkinData.IsSkinned() && HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case SB_GETRECT:
       SkinData.BackgroundChanged = true;
       break;
     case WM_SIZE:

@@ -184,6 +184,22 @@ TEST_F(Edits, DisabledLookAndPasswordFaces) {
       for (int x = 0; x < p.Width(); ++x) pixels.push_back(p.GetColor(x, y));
     return pixels;
   };
+  // A text set in code while disabled shows at once.
+  auto textArea = [&] {
+    std::vector<TColor> pixels;
+    for (int y = 3; y < 18; ++y)
+      for (int x = 3; x < 60; ++x)
+        pixels.push_back(disabled->SkinData.CacheBitmap()->Pixels().GetColor(x, y));
+    return pixels;
+  };
+  const auto withText = textArea();
+  disabled->SetText(L"");
+  Pump(30);
+  EXPECT_FALSE(disabled->SkinData.BackgroundChanged);
+  EXPECT_NE(textArea(), withText);
+  TBitmap shot = Shot();
+  EXPECT_EQ(Mismatches(shot, form->Handle(), *disabled, disabled->SkinData, 2, true), 0);
+
   const auto hidden = faceOf(L"abc", L'*');
   EXPECT_EQ(hidden, faceOf(L"***", 0));
   EXPECT_NE(hidden, faceOf(L"abc", 0));

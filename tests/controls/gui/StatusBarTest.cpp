@@ -74,6 +74,13 @@ TEST_F(StatusBar, ShowsItsCacheWithTheLongTextCut) {
       if (shot.Pixels().GetColor(x, y) != cache->Pixels().GetColor(x, y)) ++wrong;
   EXPECT_EQ(wrong, 0);
 
+  // A new text shows without anyone asking for a repaint.
+  bar->SetSimpleText(L"Last action: clear fields");
+  Pump(50);
+  EXPECT_FALSE(bar->SkinData.BackgroundChanged);
+  bar->SetSimpleText(long_text);
+  Pump(50);
+
   // With a border the ring around the client comes from the cache too.
   bar->SetBorderWidth(3);
   RECT client;
