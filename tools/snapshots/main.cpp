@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ComboEditScenes.h"
 #include "FieldScenes.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
@@ -76,6 +77,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Save(about->Handle(), L"about.png");
   about->Hide();
   SnapFieldScenes(*form);
+  SnapComboEdits(*form);
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");

@@ -112,13 +112,15 @@ void TForm1::CreateControls() {
   sLabel2 = MakeLabel(this, L"sLabel2", L"Select icon file:", 41, 72);
   sLabel3 = MakeLabel(this, L"sLabel3", L"Enter info tip (optional):", 78, 115);
 
-  DirEdt = MakeEdit<TDirectoryEdit>(
+  DirEdt = MakeEdit<TsDirectoryEdit>(
       this, L"DirEdt", L"Browse and select a folder to customize or to remove customization", 17,
       402, 255, 0);
-  DirEdt->Root = TRootFolder::rfDesktop;
-  IconEdt = MakeEdit<TFilenameEdit>(this, L"IconEdt", L"Browse and select icon file", 54, 350,
-                                    255, 1);
-  IconEdt->Filter = L"All files (*.ico)|*.ico";
+  DirEdt->SkinData.SetSkinSection(L"EDIT");
+  DirEdt->Root = L"rfDesktop";
+  IconEdt = MakeEdit<TsFilenameEdit>(this, L"IconEdt", L"Browse and select icon file", 54, 350,
+                                     255, 1);
+  IconEdt->SkinData.SetSkinSection(L"EDIT");
+  IconEdt->SetFilter(L"All files (*.ico)|*.ico");
 
   sBitBtn1 = MakeButton(L"sBitBtn1", L"Apply", L"Apply changes to folder", L"GLYPH_APPLY", 8, 74, 2);
 
