@@ -4,6 +4,7 @@
 
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
+#include "menus/win/sSkinMenus.h"
 #include "paint/win/WindowFade.h"
 #include "runtime/win/Application.h"
 
@@ -16,6 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.SetTitle(L"Folvane 1.0");
     // A skin change fades each skinned form from its old look to the new.
     InstallWindowFade();
+    // Every manager draws the program's menus from its skin.
+    InstallMenuSkinning();
     auto* form1 = new TForm1(&app);
     form1->AboutBox = new TAboutBox(&app);
     app.Run();

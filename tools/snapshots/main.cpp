@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "MenuScene.h"
 #include "Snapshot.h"
 
 #include "app/win/About.h"
@@ -67,6 +68,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form->sStatusBar1->SetSimpleText(L"Last action: show about box");
   Pump(400);
   Save(form->Handle(), L"main-preview.png");
+
+  SnapshotMenus(form);
 
   about->Show();
   Pump(400);

@@ -1,4 +1,5 @@
 #include "runtime/win/Form.h"
+#include "runtime/win/Menus.h"
 
 #include <commctrl.h>
 
@@ -230,6 +231,9 @@ void TForm::WndProc(Message& m) {
       // The form itself never keeps the focus while it has a control for it.
       FocusFirstControl();
       return;
+    case WM_MEASUREITEM: case WM_DRAWITEM: case WM_COMMAND: case WM_MENUCHAR:
+      if (DispatchMenuMessage(m)) return;
+      break;
     default:
       break;
   }
