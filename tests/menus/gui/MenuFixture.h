@@ -100,7 +100,7 @@ class SkinnedMenuTest : public test::NoHandleLeaks {
     Pump(50);
   }
   void TearDown() override {
-    delete form;
+    delete form;  // a test may have freed it already
     Pump(20);
     NoHandleLeaks::TearDown();
   }

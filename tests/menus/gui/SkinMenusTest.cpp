@@ -256,3 +256,91 @@ TEST_F(SkinnedMenuTest, DeactivationRemovesOnlyItsOwnHandlers) {
   EXPECT_TRUE(mine->OnAdvancedDrawItem);
   EXPECT_FALSE(drawn);
 }
+
+TEST_F(SkinnedMenuTest, APopupFreedWhileOpenClosesAndLeavesNothingBehind) {
+  TMenuItem* more = Add(L"&More");
+  Add(more, L"First");
+  Add(L"&Close");
+  bool ranAfter = false;
+  ShowPopup({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); },
+             [&] {
+               delete popup;
+               popup = nullptr;
+             },
+             [&] { ranAfter = true; }});
+  EXPECT_FALSE(ranAfter);
+  Pump(30);
+  EXPECT_EQ(menus->StateCount(), 0u);
+}
+
+TEST_F(SkinnedMenuTest, AnOwnerFormDestroyedWhileItsPopupIsOpenLeavesNothingBehind) {
+  TMenuItem* more = Add(L"&More");
+  Add(more, L"First");
+  bool ranAfter = false;
+  ShowPopup({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); },
+             [&] {
+               // The form takes its manager, the menu object and the popup with it.
+               delete form;
+               form = nullptr;
+             },
+             [&] { ranAfter = true; }});
+  EXPECT_FALSE(ranAfter);
+  Pump(30);
+  EXPECT_TRUE(PopupWindows().empty());
+}
+
+TEST_F(SkinnedMenuTest, MainMenuTopItemsAreMeasuredAndDrawnIntoTheMenuLine) {
+  auto* bar = new TMainMenu(form);
+  auto* file = new TMenuItem(form);
+  file->SetCaption(L"&File");
+  bar->Items()->Add(file);
+  Add(file, L"&Open");
+  bar->AttachTo(form->Handle());
+  menus->Activate(true);  // the form's menus, as a skin change hands them over
+  ASSERT_TRUE(file->OnMeasureItem);
+  EXPECT_TRUE(bar->OwnerDraw());
+  EXPECT_EQ(file->Items(0)->HandlersOwner, menus);
+
+  SIZE size = Measure(file);
+  EXPECT_EQ(size.cy, GetSystemMetrics(SM_CYMENU) - 1);
+  {
+    WindowDC screen(nullptr);
+    SelectGuard select(screen.Get(), MenuFontHandle(false));
+    SIZE text{};
+    GetTextExtentPoint32W(screen.Get(), L"File", 4, &text);
+    EXPECT_EQ(size.cx, text.cx);
+  }
+
+  // Into a menu line: hot and disabled-hot; the disabled item keeps 102/255
+  // of itself over the line.
+  auto lineImage = [] {
+    TBitmap line(80, 20);
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 80; ++x) line.Pixels().SetColor(x, y, 0x30C060);
+    return line;
+  };
+  const RECT r{10, 0, 70, 20};
+  TBitmap hot = lineImage();
+  menus->DrawTopItemInto(*file, hot, r, odSelected);
+  file->SetEnabled(false);
+  TBitmap disabled = lineImage();
+  menus->DrawTopItemInto(*file, disabled, r, odSelected);
+  int changed = 0, off = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 80; ++x) {
+      const TColor h = hot.Pixels().GetColor(x, y), d = disabled.Pixels().GetColor(x, y);
+      if (x < r.left || x >= r.right) {
+        off += h != 0x30C060 || d != 0x30C060;
+        continue;
+      }
+      changed += h != 0x30C060;
+      for (int shift : {0, 8, 16}) {
+        const double item = (h >> shift) & 0xFF, line = (0x30C060 >> shift) & 0xFF;
+        const int expected = static_cast<int>(std::nearbyint(line + 102.0 / 255 * (item - line)));
+        EXPECT_NEAR(static_cast<int>((d >> shift) & 0xFF), expected, 1) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(off, 0) << "nothing outside the item's rectangle changes";
+  EXPECT_GT(changed, 60 * 20 / 2) << "the hot item paints its rectangle";
+}
