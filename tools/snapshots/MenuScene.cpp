@@ -136,6 +136,35 @@ void ShowAndSave(TForm1* form, TPopupMenu* popup, const wchar_t* name, bool open
   Pump(100);
 }
 
+// A form with a menu bar whose "File" menu is open.
+void SnapshotMenuBar(TForm1* owner) {
+  auto* barForm = new TForm(owner);
+  barForm->SetCaption(L"Menu bar");
+  barForm->BorderIcons = biSystemMenu;
+  barForm->SetBounds(60, 60, 320, 170);
+  auto* bar = new TMainMenu(barForm);
+  TMenuItem* file = Add(owner, bar->Items(), L"&File");
+  Add(owner, file, L"&Open...")->SetShortCut(ShortCut('O', scCtrl));
+  Add(owner, file, L"&Save")->SetShortCut(ShortCut('S', scCtrl));
+  Add(owner, file, L"-");
+  Add(owner, file, L"E&xit");
+  TMenuItem* edit = Add(owner, bar->Items(), L"&Edit");
+  Add(owner, edit, L"&Undo")->SetEnabled(false);
+  Add(owner, bar->Items(), L"&Help");
+  Add(owner, bar->Items(), L"&Disabled")->SetEnabled(false);
+  barForm->Show();
+  bar->AttachTo(barForm->Handle());
+  HandMenuToSkinning(*bar);
+  Pump(150);
+  g_next = 0;
+  g_steps = {[] { PostKey(VK_DOWN); }, [] {},
+             [barForm] { SaveFormWithPopups(barForm->Handle(), L"menu-bar.png"); }};
+  SetTimer(nullptr, 0, 120, RunStep);
+  PostMessageW(barForm->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  Pump(900);
+  delete barForm;
+}
+
 }  // namespace
 
 void SnapshotMenus(TForm1* form) {
@@ -147,6 +176,7 @@ void SnapshotMenus(TForm1* form) {
   ShowAndSave(form, popup, L"menu-extraline.png", false);
   support.UseExtraLine = false;
   delete popup;
+  SnapshotMenuBar(form);
 }
 
 }  // namespace folvane::snapshots

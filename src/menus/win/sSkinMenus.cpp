@@ -198,7 +198,7 @@ void TsSkinableMenus::ComputeExtraLine(PopupMenuState& state) {
 }
 
 int TsSkinableMenus::ExtraLineWidth(const PopupMenuState& state) const {
-  const TvtMenuSupport& support = const_cast<TsSkinManager&>(manager_).MenuSupport();
+  const TvtMenuSupport& support = manager_.MenuSupport();
   return support.UseExtraLine && state.ExtraVisible ? support.ExtraLineWidth : 0;
 }
 
