@@ -25,7 +25,9 @@ TEST(MenuItemKinds, FromTheCaption) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(MenuItemTypeOf(c.caption), c.type) << c.caption;
-    if (c.type == smCaption) EXPECT_EQ(CaptionItemWord(c.caption), c.word) << c.caption;
+    if (c.type == smCaption) {
+      EXPECT_EQ(CaptionItemWord(c.caption), c.word) << c.caption;
+    }
   }
 }
 

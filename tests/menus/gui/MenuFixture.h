@@ -58,18 +58,17 @@ class MenuSteps {
 };
 
 // The popup windows on screen, newest first.
+inline BOOL CALLBACK CollectPopup(HWND wnd, LPARAM list) {
+  wchar_t cls[16] = {};
+  GetClassNameW(wnd, cls, 16);
+  if (lstrcmpW(cls, L"#32768") == 0 && IsWindowVisible(wnd))
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+  return TRUE;
+}
+
 inline std::vector<HWND> PopupWindows() {
   std::vector<HWND> found;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM list) -> BOOL {
-        wchar_t cls[16] = {};
-        GetClassNameW(wnd, cls, 16);
-        if (lstrcmpW(cls, L"#32768") == 0 && IsWindowVisible(wnd))
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), CollectPopup, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
