@@ -104,12 +104,15 @@ void TPopupMenu::Popup(int x, int y) {
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 TMainMenu::~TMainMenu() {
-  if (window_ && IsWindow(window_) && GetMenu(window_) == Items()->Handle())
+  if (window_ && IsWindow(window_) && Items()->HandleAllocated() &&
+      GetMenu(window_) == Items()->Handle())
     SetMenu(window_, nullptr);
 }
 
 void TMainMenu::AttachTo(HWND window) {
-  if (window_ && IsWindow(window_) && GetMenu(window_) == Handle()) SetMenu(window_, nullptr);
+  if (window_ && IsWindow(window_) && Items()->HandleAllocated() &&
+      GetMenu(window_) == Items()->Handle())
+    SetMenu(window_, nullptr);
   window_ = window;
   if (window_) SetMenu(window_, Handle());
 }

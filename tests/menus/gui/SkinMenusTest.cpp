@@ -344,3 +344,26 @@ TEST_F(SkinnedMenuTest, MainMenuTopItemsAreMeasuredAndDrawnIntoTheMenuLine) {
   EXPECT_EQ(off, 0) << "nothing outside the item's rectangle changes";
   EXPECT_GT(changed, 60 * 20 / 2) << "the hot item paints its rectangle";
 }
+
+TEST_F(SkinnedMenuTest, AFormLetsGoOfItsMenuBarBeforeItsWindowGoes) {
+  // The platform destroys a window's menu with the window; the menu bar
+  // belongs to its TMainMenu, which must still find it alive.
+  auto* other = new TForm(Application);
+  other->SetBounds(60, 60, 200, 120);
+  auto* bar = new TMainMenu(other);
+  auto* file = new TMenuItem(other);
+  file->SetCaption(L"&File");
+  bar->Items()->Add(file);
+  other->Show();
+  bar->AttachTo(other->Handle());
+  HMENU handle = bar->Handle();
+  auto* keep = new TMainMenu(form);  // outlives the form it was shown on
+  auto* item = new TMenuItem(form);
+  item->SetCaption(L"&Edit");
+  keep->Items()->Add(item);
+  keep->AttachTo(other->Handle());
+  HMENU kept = keep->Handle();
+  delete other;
+  EXPECT_FALSE(IsMenu(handle));
+  EXPECT_TRUE(IsMenu(kept));
+}
