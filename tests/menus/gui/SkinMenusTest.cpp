@@ -367,3 +367,15 @@ TEST_F(SkinnedMenuTest, AFormLetsGoOfItsMenuBarBeforeItsWindowGoes) {
   EXPECT_FALSE(IsMenu(handle));
   EXPECT_TRUE(IsMenu(kept));
 }
+
+TEST_F(SkinnedMenuTest, ArrowsEnterAndEscapeWorkAsUsual) {
+  std::wstring clicked;
+  for (const wchar_t* caption : {L"&Open", L"-", L"&Save", L"&Close"})
+    Add(caption)->OnClick = [&clicked](TMenuItem* item) { clicked = item->Caption(); };
+  // The divider is passed over.
+  ShowPopup({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RETURN); }});
+  EXPECT_EQ(clicked, L"&Save");
+  clicked.clear();
+  ShowPopup({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_ESCAPE); }});
+  EXPECT_EQ(clicked, L"");
+}
