@@ -59,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form->Show();
   Pump(600);
   Save(form->Handle(), L"main-start.png");
+  SaveButtonStates(form);
 
   const std::wstring withIcon = MakeFolder(L"Folvane snapshot folder");
   WriteDesktopIni(withIcon, icon);

@@ -75,9 +75,9 @@ void TForm1::CreateSkinManager() {
   sSkinManager1->MenuSupport().ExtraLineFontHeight = -11;
 }
 
-TBitBtn* TForm1::MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
+TsBitBtn* TForm1::MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
                             const wchar_t* glyph, int left, int width, int tabOrder) {
-  auto* button = new TBitBtn(this);
+  auto* button = new TsBitBtn(this);
   button->Name = name;
   button->SetParent(this);
   button->SetBounds(left, 121, width, 41);
