@@ -8,6 +8,7 @@
 
 #include "Snapshot.h"
 #include "app/win/FrmMain.h"
+#include "controls/win/sSpeedButton.h"
 #include "menus/win/sSkinMenus.h"
 #include "runtime/win/Handles.h"
 #include "runtime/win/ImageFile.h"
@@ -135,6 +136,31 @@ void ShowAndSave(TForm1* form, TPopupMenu* popup, const wchar_t* name, bool open
   Pump(100);
 }
 
+// A drop-down speed button with its menu open below it.
+void SnapshotDropDownButton(TForm1* owner, TForm* form) {
+  auto* button = new TsSpeedButton(form);
+  button->SetParent(form);
+  button->SetBounds(16, 40, 96, 26);
+  button->SetCaption(L"Tools");
+  button->SetButtonStyle(TToolButtonStyle::tbsDropDown);
+  button->Loaded();
+  auto* menu = new TPopupMenu(form);
+  Add(owner, menu->Items(), L"&Refresh preview");
+  Add(owner, menu->Items(), L"&Open folder");
+  Add(owner, menu->Items(), L"-");
+  Add(owner, menu->Items(), L"&Properties");
+  button->DropdownMenu = menu;
+  HandMenuToSkinning(*menu);
+  form->Invalidate();
+  Pump(150);
+  g_next = 0;
+  g_steps = {[] { PostKey(VK_DOWN); }, [] {},
+             [form] { SaveFormWithPopups(form->Handle(), L"menu-dropdown.png"); }};
+  SetTimer(nullptr, 0, 120, RunStep);
+  button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button->Width() - 6, 10));
+  Pump(100);
+}
+
 // A form with a menu bar whose "File" menu is open.
 void SnapshotMenuBar(TForm1* owner) {
   auto* barForm = new TForm(owner);
@@ -161,6 +187,7 @@ void SnapshotMenuBar(TForm1* owner) {
   SetTimer(nullptr, 0, 120, RunStep);
   PostMessageW(barForm->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
   Pump(900);
+  SnapshotDropDownButton(owner, barForm);
   delete barForm;
 }
 
