@@ -10,6 +10,7 @@
 
 #include "ComboEditScenes.h"
 #include "FieldScenes.h"
+#include "MenuScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
@@ -71,6 +72,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form->sStatusBar1->SetSimpleText(L"Last action: show about box");
   Pump(400);
   Save(form->Handle(), L"main-preview.png");
+
+  SnapshotMenus(form);
 
   about->Show();
   Pump(400);

@@ -143,6 +143,11 @@ void TWinControl::WndProc(Message& m) {
     case WM_CTLCOLORLISTBOX:
       if (ReflectNotification(m)) return;
       break;
+    case WM_CAPTURECHANGED:
+      // Whoever took the mouse (a menu loop, another window) ends a press
+      // on a graphic child: its release will not come here.
+      if (reinterpret_cast<HWND>(m.lParam) != handle_) mouseCapture_ = nullptr;
+      break;
     case WM_ERASEBKGND:
       m.result = 1;  // painted with everything else in WM_PAINT
       if (defWndProc_ == DefWindowProcW) return;
