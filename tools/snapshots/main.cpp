@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "SkinnedFrameScenes.h"
 #include "Snapshot.h"
 
 #include "app/win/About.h"
@@ -58,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form->Show();
   Pump(600);
   Save(form->Handle(), L"main-start.png");
+  SkinnedFrameScenes(form);
 
   const std::wstring withIcon = MakeFolder(L"Folvane snapshot folder");
   WriteDesktopIni(withIcon, icon);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/FolderCustomizer.h"
+#include "forms/win/sSkinProvider.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 #include "skin/win/sSkinManager.h"
@@ -35,6 +36,7 @@ class TForm1 : public TForm {
   TBitBtn* sBitBtn4;
   TBitBtn* sBitBtn5;
   TsSkinManager* sSkinManager1;
+  TsSkinProvider* sSkinProvider1;
   TImageList* ImageList1;
 
   // The About box the About button shows (created by the program start).

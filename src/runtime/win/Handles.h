@@ -40,6 +40,11 @@ class GdiObject {
   }
   H Get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
+  // Gives the object to whoever takes it over (a window takes its region).
+  H Release() {
+    if (h_) HandleCount::Released(HandleKind::Gdi);
+    return std::exchange(h_, nullptr);
+  }
 
  private:
   H h_ = nullptr;
