@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -370,6 +371,42 @@ TEST(SkinnedForms, SnapsToTheWorkAreaEdgeWithinNinePixelsNotTen) {
   };
   EXPECT_EQ(rightAfterMoveTo(9), 0);
   EXPECT_EQ(rightAfterMoveTo(10), 10);
+  delete form;
+  delete skinOwner;
+  Pump();
+}
+
+TEST(SkinnedForms, UserTitleButtonsFireOnReleaseAndADisabledOneIsCaption) {
+  TForm1* skinOwner = new TForm1(Application);
+  auto* form = new TForm(Application);
+  form->SetBounds(90, 90, 320, 180);
+  auto* provider = new TsSkinProvider(form);
+  std::vector<std::wstring> events;
+  for (const wchar_t* name : {L"Pin", L"Off"}) {
+    auto button = std::make_unique<TsTitleButton>();
+    button->Name = name;
+    button->Glyph = TBitmap(12, 12, PixelFormat::Bgr24);
+    button->OnMouseDown = [&](TsTitleButton* b, int, int) { events.push_back(L"down " + b->Name); };
+    button->OnMouseUp = [&](TsTitleButton* b, int, int) { events.push_back(L"up " + b->Name); };
+    provider->TitleButtons.push_back(std::move(button));
+  }
+  provider->TitleButtons[1]->Enabled = false;
+  form->Show();
+  Pump(50);
+  const HWND wnd = form->Handle();
+  const CaptionButton& pin = provider->Buttons.User[0].Record;
+  const CaptionButton& off = provider->Buttons.User[1].Record;
+  ASSERT_LT(pin.Right, provider->Buttons.Minimize.Right);
+  EXPECT_EQ(pin.Right - pin.Left, provider->Buttons.UserWidth(provider->ButtonContext(),
+                                                                provider->Buttons.User[0]));
+  const POINT p = Centre(pin), q = Centre(off);
+  EXPECT_EQ(HitAt(wnd, q.x, q.y), HTCAPTION);
+  ASSERT_EQ(HitAt(wnd, p.x, p.y), kCodeUserFirst);
+  SendMessageW(wnd, WM_NCLBUTTONDOWN, kCodeUserFirst, ScreenPoint(wnd, p.x, p.y));
+  SendMessageW(wnd, WM_NCLBUTTONUP, kCodeUserFirst, ScreenPoint(wnd, p.x, p.y));
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"down Pin", L"up Pin"}));
+  Pump(30);
+  EXPECT_EQ(FramePixelsDiffering(*provider), 0);
   delete form;
   delete skinOwner;
   Pump();
