@@ -165,6 +165,27 @@ TEST(FormWindowProc, CommandsAndMessagesTheSkinnedFormKeepsToItself) {
   EXPECT_EQ(SendMessageW(t.Wnd(), WM_NCRBUTTONDOWN, HTCAPTION, 0), 0);
 }
 
+TEST(FormWindowProc, RemovingTheSkinGivesTheSystemFrameBackAndLoadingItTakesItAgain) {
+  SkinnedTestForm t(L"Ambrel");
+  t.Form->Show();
+  Pump(30);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(t.Wnd(), region), ERROR);
+  t.Manager->SetActive(false);
+  Pump(30);
+  EXPECT_EQ(GetWindowRgn(t.Wnd(), region), ERROR);
+  EXPECT_TRUE(GetWindowLongW(t.Wnd(), GWL_STYLE) & WS_SYSMENU);
+  EXPECT_FALSE(IsSkinned(t.Wnd()));
+  EXPECT_EQ(t.Form->Color(), clBtnFace);
+  t.Manager->SetActive(true);
+  Pump(30);
+  EXPECT_TRUE(IsSkinned(t.Wnd()));
+  EXPECT_FALSE(GetWindowLongW(t.Wnd(), GWL_STYLE) & WS_SYSMENU);
+  EXPECT_NE(GetWindowRgn(t.Wnd(), region), ERROR);
+  EXPECT_EQ(t.Form->Color(), 0xF0F0F0u);
+  DeleteObject(region);
+}
+
 TEST(FormWindowProc, AltF4ClosesTheForm) {
   SkinnedTestForm t(L"Ambrel");
   t.Form->Show();
