@@ -12,6 +12,11 @@ namespace {
 
 constexpr UINT kRegionOptOut = 0xBC4D;
 constexpr UINT kUndocumentedNcPaint = 0x0093;
+// With visual styles the system draws its caption and frame through these
+// two as well (while handling WM_SETTEXT, for one): a skinned frame never
+// lets it.
+constexpr UINT kThemedCaptionPaint = 0x00AE;
+constexpr UINT kThemedFramePaint = 0x00AF;
 
 }  // namespace
 
@@ -171,6 +176,8 @@ class ProviderWindowProc {
       case WM_PARENTNOTIFY: ParentNotify(m); return;
       case WM_PRINT: p_.Print(reinterpret_cast<HDC>(m.wParam)); m.result = 0; return;
       case kUndocumentedNcPaint:
+      case kThemedCaptionPaint:
+      case kThemedFramePaint:
       case WM_PRINTCLIENT:
       case CM_INVALIDATE:
       case CM_CONTROLLISTCHANGING:

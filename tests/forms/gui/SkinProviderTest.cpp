@@ -324,6 +324,32 @@ TEST(SkinnedForms, AToolWindowWithGripHasSmallCaptionNoIconAndASizingCorner) {
   Pump();
 }
 
+TEST(SkinnedForms, ResizingCutsTheRegionAndRendersTheImageAtTheNewSize) {
+  TForm1* skinOwner = new TForm1(Application);
+  auto* form = new TForm(Application);
+  form->SetBounds(70, 70, 260, 170);
+  auto* provider = new TsSkinProvider(form);
+  form->Show();
+  Pump(50);
+  const int sets = provider->RegionSets();
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 340, 230, SWP_NOMOVE | SWP_NOZORDER);
+  Pump(50);
+  EXPECT_EQ(provider->RegionSets(), sets + 1);
+  EXPECT_EQ(provider->SkinData.CacheBitmap()->Width(), 340);
+  HRGN actual = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(form->Handle(), actual), ERROR);
+  RECT box;
+  GetRgnBox(actual, &box);
+  EXPECT_EQ(box.right, 340);
+  EXPECT_EQ(box.bottom, 230);
+  EXPECT_FALSE(PtInRegion(actual, 339, 0));  // the new top-right corner is cut
+  DeleteObject(actual);
+  EXPECT_EQ(FramePixelsDiffering(*provider), 0);
+  delete form;
+  delete skinOwner;
+  Pump();
+}
+
 TEST(SkinnedForms, AComponentAnsweringTheOptOutKeepsTheWindowRectangular) {
   TForm1* skinOwner = new TForm1(Application);
   auto* form = new TForm(Application);
