@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/FolderCustomizer.h"
+#include "controls/win/sBitBtn.h"
 #include "forms/win/sSkinProvider.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
@@ -28,13 +29,13 @@ class TForm1 : public TForm {
   TLabel* sLabel3;
   TDirectoryEdit* DirEdt;
   TFilenameEdit* IconEdt;
-  TBitBtn* sBitBtn1;
+  TsBitBtn* sBitBtn1;
   TEdit* HintEdt;
   TStatusBar* sStatusBar1;
-  TBitBtn* sBitBtn2;
-  TBitBtn* sBitBtn3;
-  TBitBtn* sBitBtn4;
-  TBitBtn* sBitBtn5;
+  TsBitBtn* sBitBtn2;
+  TsBitBtn* sBitBtn3;
+  TsBitBtn* sBitBtn4;
+  TsBitBtn* sBitBtn5;
   TsSkinManager* sSkinManager1;
   TsSkinProvider* sSkinProvider1;
   TImageList* ImageList1;
@@ -48,7 +49,7 @@ class TForm1 : public TForm {
  private:
   void CreateControls();
   void CreateSkinManager();
-  TBitBtn* MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
+  TsBitBtn* MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
                       const wchar_t* glyph, int left, int width, int tabOrder);
   void DirEdtChange(TControl*);
   void IconEdtChange(TControl*);
@@ -59,6 +60,7 @@ class TForm1 : public TForm {
   void sBitBtn5Click(TControl*);
 
   std::unique_ptr<FolderPlatform> platform_;
+  std::unique_ptr<ShellNotifier> notifier_;
   FolderCustomizer customizer_;
 };
 
