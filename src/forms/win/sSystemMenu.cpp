@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "forms/win/sSkinProvider.h"
+#include "menus/win/sSkinMenus.h"
+#include "runtime/win/Menus.h"
 #include "skin/SkinDirectory.h"
 
 namespace folvane {
@@ -11,54 +13,26 @@ namespace {
 
 const wchar_t kSkinItem[] = L"SkinSelectItem";
 constexpr int kSkinsPerColumn = 20;
-constexpr UINT kFirstSkinId = 0x100;
 
-// A popup menu made for one showing and destroyed with it.
-class PopupHandle {
- public:
-  PopupHandle() : menu_(CreatePopupMenu()) {}
-  ~PopupHandle() {
-    if (menu_) DestroyMenu(menu_);
-  }
-  PopupHandle(const PopupHandle&) = delete;
-  PopupHandle& operator=(const PopupHandle&) = delete;
-  HMENU Get() const { return menu_; }
-  // A submenu is destroyed with the menu it was appended to.
-  HMENU Release() { return std::exchange(menu_, nullptr); }
-
- private:
-  HMENU menu_;
-};
-
-struct IdMap {
-  std::vector<std::wstring> Names;  // id - 1
-  UINT Add(const std::wstring& name) {
-    Names.push_back(name);
-    return static_cast<UINT>(Names.size());
-  }
-};
-
-void Append(HMENU menu, const std::vector<TsSystemMenuItem>& items, IdMap& ids) {
-  for (const TsSystemMenuItem& item : items) {
-    if (!item.Visible) continue;
-    if (item.Caption == L"-") {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    std::wstring text = item.Caption;
-    if (!item.ShortCut.empty()) text += L"\t" + item.ShortCut;
-    UINT flags = MF_STRING | (item.Enabled ? 0 : MF_GRAYED) | (item.Checked ? MF_CHECKED : 0) |
-                 (item.Break ? MF_MENUBREAK : 0);
-    if (!item.Items.empty()) {
-      PopupHandle sub;
-      Append(sub.Get(), item.Items, ids);
-      AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.Release()), text.c_str());
-      continue;
-    }
-    const UINT id = ids.Add(item.Name);
-    AppendMenuW(menu, flags, id, text.c_str());
-    if (item.RadioItem && item.Checked)
-      CheckMenuRadioItem(menu, id, id, id, MF_BYCOMMAND);
+// The items as runtime menu items under `parent`; a click records the
+// item's name, carried out once the menu has gone.
+void AddItems(TMenuItem& parent, const std::vector<TsSystemMenuItem>& items,
+              std::wstring& chosen) {
+  for (const TsSystemMenuItem& source : items) {
+    auto* item = new TMenuItem(nullptr);
+    item->Name = source.Name;
+    item->SetCaption(source.Caption);
+    item->SetVisible(source.Visible);
+    item->SetEnabled(source.Enabled);
+    item->SetRadioItem(source.RadioItem);
+    item->SetChecked(source.Checked);
+    if (source.Break) item->SetBreak(TMenuBreak::mbBreak);
+    if (source.ShortCut == L"Alt+F4") item->SetShortCut(ShortCut(VK_F4, scAlt));
+    const std::wstring name = source.Name;
+    if (source.Items.empty())
+      item->OnClick = [&chosen, name](TMenuItem*) { chosen = name; };
+    parent.Add(item);
+    AddItems(*item, source.Items, chosen);
   }
 }
 
@@ -144,13 +118,13 @@ void TsSystemMenu::PopupAt(int x, int y) {
     if (!chosen.empty()) Choose(chosen);
     return;
   }
-  PopupHandle menu;
-  IdMap ids;
-  Append(menu.Get(), Items, ids);
-  const UINT id = static_cast<UINT>(
-      TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, x,
-                     y, 0, form->Handle(), nullptr));
-  if (id >= 1 && id <= ids.Names.size()) Choose(ids.Names[id - 1]);
+  // Made for this showing: the menu skinning draws it like every popup.
+  std::wstring chosen;
+  TPopupMenu menu(nullptr);
+  AddItems(*menu.Items(), Items, chosen);
+  HandMenuToSkinning(menu);
+  menu.Popup(x, y);
+  if (!chosen.empty()) Choose(chosen);
 }
 
 void TsSystemMenu::Choose(const std::wstring& name) {
