@@ -6,6 +6,7 @@
 
 #include "app/win/FrmMain.h"
 #include "forms/win/sSkinProvider.h"
+#include "menus/win/sSkinMenus.h"
 #include "runtime/win/Application.h"
 
 namespace folvane::snapshots {
@@ -74,6 +75,8 @@ void SkinnedFrameScenes(TForm1* form) {
   SendMessageW(wnd, WM_NCLBUTTONUP, HTCAPTION, At(wnd, {p.OuterWidth() / 2, 10}));
   Pump(100);
 
+  // The program installs the menu skinning at start; this scene runs first.
+  InstallMenuSkinning();
   g_menuOwner = wnd;
   SetTimer(wnd, 0x5157, 400, CaptureMenu);
   SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
