@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "PathDialogScene.h"
 #include "Snapshot.h"
 
 #include "app/win/About.h"
@@ -72,6 +73,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(400);
   Save(about->Handle(), L"about.png");
   about->Hide();
+  PathDialogScene();
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");

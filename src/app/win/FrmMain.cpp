@@ -3,6 +3,7 @@
 #include "app/WindowsFolderPlatform.h"
 #include "app/win/About.h"
 #include "runtime/win/Resources.h"
+#include "shell/win/vtPathDialog.h"
 
 namespace folvane {
 
@@ -113,6 +114,7 @@ void TForm1::CreateControls() {
       this, L"DirEdt", L"Browse and select a folder to customize or to remove customization", 17,
       402, 255, 0);
   DirEdt->Root = TRootFolder::rfDesktop;
+  DirEdt->Chooser = PathDialogChooser(std::make_shared<DirectoryChooserSettings>());
   IconEdt = MakeEdit<TFilenameEdit>(this, L"IconEdt", L"Browse and select icon file", 54, 350,
                                     255, 1);
   IconEdt->Filter = L"All files (*.ico)|*.ico";
