@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "skin/win/SkinCommands.h"
+
 namespace folvane {
 
 TsTreeView::TsTreeView(TComponent* owner)
@@ -26,6 +28,8 @@ void TsTreeView::ColorsChanged() {
 
 void TsTreeView::WndProc(Message& m) {
   if (SkinData.HandleMessage(m)) return;
+  // A fading form paints every window from its own image meanwhile.
+  if (m.msg == WM_NCPAINT && FormAnimating) return;
   BoundLabel.HandleControlMessage(m);
   TTreeView::WndProc(m);
   switch (m.msg) {
