@@ -245,7 +245,11 @@ void TsShellTreeView::WatchNode(TTreeNode* node) {
   if (!folder) return;
   notifier_->SetRoot(folder->Path());
   notifier_->SetWatchSubTree(false);
-  notifier_->SetOnChange([this] { RefreshNode(Selected()); });
+  notifier_->SetOnChange([this] {
+    // A change can arrive inside any message loop: never under a name being
+    // edited or a rebuild in progress.
+    if (!busy_ && !IsEditing()) RefreshNode(Selected());
+  });
 }
 
 std::wstring TsShellTreeView::Path() const {
