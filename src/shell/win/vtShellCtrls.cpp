@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cstring>
 #include <exception>
 #include <vector>
 
@@ -416,7 +417,9 @@ void TsShellTreeView::WndProc(Message& m) {
           // From the keyboard: at the selected node.
           RECT r{};
           if (TTreeNode* n = Selected()) {
-            *reinterpret_cast<HTREEITEM*>(&r) = n->ItemId();
+            // The platform reads the item from the rectangle's first bytes.
+            const HTREEITEM item = n->ItemId();
+            std::memcpy(&r, &item, sizeof(item));
             SendMessageW(Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
           }
           p = {r.left, r.bottom};
