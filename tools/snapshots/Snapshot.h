@@ -22,3 +22,11 @@ std::wstring MakeFolder(const wchar_t* name);
 void WriteDesktopIni(const std::wstring& dir, const std::wstring& iconFile);
 
 }  // namespace folvane::snapshots
+
+namespace folvane {
+class TForm1;
+namespace snapshots {
+// The main window's buttons: hovered, pressed, focused and disabled.
+void SaveButtonStates(TForm1* form);
+}  // namespace snapshots
+}  // namespace folvane

@@ -17,19 +17,23 @@ constexpr int kMinWidth = 275;
 constexpr int kMinHeight = 250;
 constexpr int kGripSize = 13;
 
-TBitBtn* MakeButton(TPathDialogForm* form, const wchar_t* name, int left, int tabOrder) {
-  auto* b = new TBitBtn(form);
+TsBitBtn* MakeButton(TPathDialogForm* form, const wchar_t* name, int left, int tabOrder) {
+  auto* b = new TsBitBtn(form);
   b->Name = name;
   b->SetParent(form);
   b->SetBounds(left, 328, 75, 25);
   b->TabOrder = tabOrder;
   b->Font().SetName(L"MS Sans Serif");
+  b->SkinData.SetSkinSection(L"BUTTON");
+  b->SetShowFocus(false);
   return b;
 }
 
 }  // namespace
 
 TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
+  // Built as a stored form is read: every component hears Loaded at the end.
+  BeginLoading();
   Name = L"PathDialogForm";
   BorderStyle = TFormBorderStyle::bsSizeToolWin;
   BorderIcons = biSystemMenu;
@@ -49,7 +53,6 @@ TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
   sShellTreeView1->TabOrder = 0;
   sShellTreeView1->Font().SetName(L"MS Sans Serif");
   sShellTreeView1->SkinData.SetSkinSection(L"EDIT");
-  sShellTreeView1->Loaded();
   sShellTreeView1->BoundLabel.SetActive(true);
   sShellTreeView1->BoundLabel.SetLayout(TsCaptionLayout::sclTopLeft);
   sShellTreeView1->BoundLabel.SetIndent(4);
@@ -79,6 +82,7 @@ TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
   sBitBtn2->OnClick = [this](TControl*) { sBitBtn2Click(); };
   sBitBtn3->OnClick = [this](TControl*) { sBitBtn3Click(); };
   SetActiveControl(sShellTreeView1);
+  EndLoading();
 }
 
 void TPathDialogForm::Localise() {

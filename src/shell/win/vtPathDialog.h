@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/win/sBitBtn.h"
 #include "runtime/win/Form.h"
 #include "runtime/win/StdCtrls.h"
 #include "shell/ShellNames.h"
@@ -29,9 +30,9 @@ class TPathDialogForm : public TForm {
 
   TsShellTreeView* sShellTreeView1;
   TEdit* sEdit1;      // kept hidden, as the stored layout has it
-  TBitBtn* sBitBtn3;  // Create
-  TBitBtn* sBitBtn1;  // OK
-  TBitBtn* sBitBtn2;  // Cancel
+  TsBitBtn* sBitBtn3;  // Create
+  TsBitBtn* sBitBtn1;  // OK
+  TsBitBtn* sBitBtn2;  // Cancel
 
   // Captions from the program's strings.
   void Localise();
