@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "FieldScenes.h"
 #include "PathDialogScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
@@ -75,6 +76,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(400);
   Save(about->Handle(), L"about.png");
   about->Hide();
+  SnapFieldScenes(*form);
   PathDialogScene();
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "paint/win/sBoundLabel.h"
+#include "controls/win/sBoundLabel.h"
 #include "paint/win/sCommonData.h"
 #include "runtime/win/TreeView.h"
 

@@ -58,10 +58,11 @@ TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
   sShellTreeView1->BoundLabel.SetIndent(4);
   sShellTreeView1->BoundLabel.SetCaption(L" ");
 
-  sEdit1 = new TEdit(this);
+  sEdit1 = new TsEdit(this);
   sEdit1->Name = L"sEdit1";
   sEdit1->SetParent(this);
   sEdit1->SetBounds(8, 288, 289, 21);
+  sEdit1->SkinData.SetSkinSection(L"EDIT");
   sEdit1->SetVisible(false);
   sEdit1->TabOrder = 4;
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/win/sBitBtn.h"
+#include "controls/win/sEdit.h"
 #include "runtime/win/Form.h"
 #include "runtime/win/StdCtrls.h"
 #include "shell/ShellNames.h"
@@ -29,7 +30,7 @@ class TPathDialogForm : public TForm {
   const wchar_t* ClassName() const override { return L"TPathDialogForm"; }
 
   TsShellTreeView* sShellTreeView1;
-  TEdit* sEdit1;      // kept hidden, as the stored layout has it
+  TsEdit* sEdit1;      // kept hidden, as the stored layout has it
   TsBitBtn* sBitBtn3;  // Create
   TsBitBtn* sBitBtn1;  // OK
   TsBitBtn* sBitBtn2;  // Cancel
