@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <string>
 
+#include "ComboEditScenes.h"
 #include "FieldScenes.h"
+#include "MenuScene.h"
 #include "PathDialogScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
@@ -72,11 +74,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(400);
   Save(form->Handle(), L"main-preview.png");
 
+  SnapshotMenus(form);
+
   about->Show();
   Pump(400);
   Save(about->Handle(), L"about.png");
   about->Hide();
   SnapFieldScenes(*form);
+  SnapComboEdits(*form);
   PathDialogScene();
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");

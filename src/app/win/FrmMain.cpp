@@ -46,6 +46,8 @@ TForm1::TForm1(TComponent* owner, std::unique_ptr<FolderPlatform> platform)
       platform_(platform ? std::move(platform) : MakeWindowsFolderPlatform()),
       notifier_(MakeWindowsShellNotifier()),
       customizer_(*platform_, [this] { ClearFields(); }, notifier_.get()) {
+  // The folder field's button opens the program's own folder dialog.
+  RegisterPathDialog();
   BeginLoading();
   Name = L"Form1";
   SetCaption(L"Folvane");
@@ -113,14 +115,15 @@ void TForm1::CreateControls() {
   sLabel2 = MakeLabel(this, L"sLabel2", L"Select icon file:", 41, 72);
   sLabel3 = MakeLabel(this, L"sLabel3", L"Enter info tip (optional):", 78, 115);
 
-  DirEdt = MakeEdit<TDirectoryEdit>(
+  DirEdt = MakeEdit<TsDirectoryEdit>(
       this, L"DirEdt", L"Browse and select a folder to customize or to remove customization", 17,
       402, 255, 0);
-  DirEdt->Root = TRootFolder::rfDesktop;
-  DirEdt->Chooser = PathDialogChooser(std::make_shared<DirectoryChooserSettings>());
-  IconEdt = MakeEdit<TFilenameEdit>(this, L"IconEdt", L"Browse and select icon file", 54, 350,
-                                    255, 1);
-  IconEdt->Filter = L"All files (*.ico)|*.ico";
+  DirEdt->SkinData.SetSkinSection(L"EDIT");
+  DirEdt->Root = L"rfDesktop";
+  IconEdt = MakeEdit<TsFilenameEdit>(this, L"IconEdt", L"Browse and select icon file", 54, 350,
+                                     255, 1);
+  IconEdt->SkinData.SetSkinSection(L"EDIT");
+  IconEdt->SetFilter(L"All files (*.ico)|*.ico");
 
   sBitBtn1 = MakeButton(L"sBitBtn1", L"Apply", L"Apply changes to folder", L"GLYPH_APPLY", 8, 74, 2);
 

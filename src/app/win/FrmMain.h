@@ -5,11 +5,12 @@
 #include <memory>
 
 #include "app/FolderCustomizer.h"
-#include "controls/win/sBitBtn.h"
 #include "controls/win/sBevel.h"
+#include "controls/win/sBitBtn.h"
 #include "controls/win/sEdit.h"
 #include "controls/win/sLabel.h"
 #include "controls/win/sStatusBar.h"
+#include "controls/win/sTooledit.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 #include "skin/win/sSkinManager.h"
@@ -30,8 +31,8 @@ class TForm1 : public TForm {
   TsLabel* sLabel1;
   TsLabel* sLabel2;
   TsLabel* sLabel3;
-  TDirectoryEdit* DirEdt;
-  TFilenameEdit* IconEdt;
+  TsDirectoryEdit* DirEdt;
+  TsFilenameEdit* IconEdt;
   TsBitBtn* sBitBtn1;
   TsEdit* HintEdt;
   TsStatusBar* sStatusBar1;

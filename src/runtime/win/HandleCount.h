@@ -10,7 +10,7 @@
 namespace folvane {
 
 enum class HandleKind : std::size_t {
-  Window, Gdi, DeviceContext, Icon, Hook, Subclass, Timer, Com, File, Count
+  Window, Gdi, DeviceContext, Icon, Hook, Subclass, Timer, Com, File, Menu, Count
 };
 
 class HandleCount {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "runtime/win/Dialogs.h"
 #include "runtime/win/ExtCtrls.h"
 
 namespace folvane {
@@ -132,115 +131,6 @@ void TEdit::WndProc(Message& m) {
       break;
   }
   TWinControl::WndProc(m);
-}
-
-// ---- edit with a browse button -----------------------------------------
-
-namespace {
-
-// The window inside the edit that holds the browse button; it never takes
-// the focus, so clicking the button leaves the caret in the edit.
-class TComboButtonHost : public TWinControl {
- public:
-  using TWinControl::TWinControl;
-  const wchar_t* ClassName() const override { return L"TComboButtonHost"; }
-
- protected:
-  void WndProc(Message& m) override {
-    if (m.msg == WM_MOUSEACTIVATE) {
-      m.result = MA_NOACTIVATE;
-      return;
-    }
-    TWinControl::WndProc(m);
-  }
-};
-
-}  // namespace
-
-TCustomComboEdit::TCustomComboEdit(TComponent* owner) : TEdit(owner) {
-  host_ = new TComboButtonHost(this);
-  host_->SetParent(this);
-  host_->SetBounds(0, 0, kButtonWidth, 0);
-  button_ = new TSpeedButton(this);
-  button_->SetParent(host_);
-  button_->DrawGlyph = [this](HDC dc, const RECT& r) { DrawButtonGlyph(dc, r); };
-  button_->OnClick = [this](TControl*) { ButtonClick(); };
-}
-
-void TCustomComboEdit::CreateWindowHandleDone() {
-  TEdit::CreateWindowHandleDone();
-  SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, kButtonWidth + 2));
-}
-
-void TCustomComboEdit::PlaceButton() {
-  if (!HandleAllocated()) return;
-  RECT client;
-  GetClientRect(Handle(), &client);
-  host_->SetBounds(client.right - kButtonWidth, 0, kButtonWidth, client.bottom);
-  button_->SetBounds(0, 0, kButtonWidth, client.bottom);
-}
-
-void TCustomComboEdit::WndProc(Message& m) {
-  TEdit::WndProc(m);
-  if (m.msg == WM_SIZE || m.msg == WM_CREATE) PlaceButton();
-  if (m.msg == WM_SETFONT && HandleAllocated())
-    SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, kButtonWidth + 2));
-}
-
-namespace {
-
-void FillPolygon(HDC dc, const POINT* pts, int count, COLORREF fill, COLORREF line) {
-  BrushHandle brush(CreateSolidBrush(fill));
-  PenHandle pen(CreatePen(PS_SOLID, 1, line));
-  SelectGuard b(dc, brush.Get());
-  SelectGuard p(dc, pen.Get());
-  Polygon(dc, pts, count);
-}
-
-}  // namespace
-
-TFilenameEdit::TFilenameEdit(TComponent* owner) : TCustomComboEdit(owner) {
-  Chooser = [this](HWND wnd, std::wstring& path) { return ChooseOpenFile(wnd, Filter, path); };
-}
-
-void TFilenameEdit::ButtonClick() {
-  std::wstring path = Text();
-  if (Chooser && Chooser(ParentForm() ? ParentForm()->Handle() : nullptr, path)) {
-    SetText(path);
-    SetFocus();
-  }
-}
-
-void TFilenameEdit::DrawButtonGlyph(HDC dc, const RECT& r) {
-  // A small page with a folded corner.
-  const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-  const POINT page[5] = {{cx - 4, cy - 6}, {cx + 1, cy - 6}, {cx + 4, cy - 3},
-                         {cx + 4, cy + 5}, {cx - 4, cy + 5}};
-  FillPolygon(dc, page, 5, RGB(255, 255, 255), RGB(96, 96, 96));
-  const POINT fold[3] = {{cx + 1, cy - 6}, {cx + 1, cy - 3}, {cx + 4, cy - 3}};
-  FillPolygon(dc, fold, 3, RGB(210, 210, 210), RGB(96, 96, 96));
-}
-
-TDirectoryEdit::TDirectoryEdit(TComponent* owner) : TCustomComboEdit(owner) {
-  Chooser = [](HWND wnd, std::wstring& path) { return ChooseFolder(wnd, path); };
-}
-
-void TDirectoryEdit::ButtonClick() {
-  std::wstring path = Text();
-  if (Chooser && Chooser(ParentForm() ? ParentForm()->Handle() : nullptr, path)) {
-    SetText(path);
-    SetFocus();
-  }
-}
-
-void TDirectoryEdit::DrawButtonGlyph(HDC dc, const RECT& r) {
-  // A small closed folder.
-  const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-  const POINT back[6] = {{cx - 6, cy - 4}, {cx - 2, cy - 4}, {cx - 1, cy - 3},
-                         {cx + 6, cy - 3}, {cx + 6, cy + 4}, {cx - 6, cy + 4}};
-  FillPolygon(dc, back, 6, RGB(232, 178, 48), RGB(150, 104, 20));
-  const POINT front[4] = {{cx - 6, cy - 1}, {cx + 6, cy - 1}, {cx + 6, cy + 4}, {cx - 6, cy + 4}};
-  FillPolygon(dc, front, 4, RGB(250, 206, 86), RGB(150, 104, 20));
 }
 
 // ---- button with glyph ---------------------------------------------------

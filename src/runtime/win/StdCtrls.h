@@ -1,6 +1,6 @@
 #pragma once
-// Standard windowed controls: edit, edit with a browse button, button with
-// glyph, panel, status bar.
+// Standard windowed controls: edit, masked edit, button with glyph, panel,
+// status bar.
 
 #include <windows.h>
 
@@ -81,60 +81,6 @@ class TMaskEdit : public TEdit {
 
  private:
   std::wstring editMask_;
-};
-
-class TSpeedButton;
-
-// An edit with a browse button inside its right edge.
-class TCustomComboEdit : public TEdit {
- public:
-  explicit TCustomComboEdit(TComponent* owner);
-  const wchar_t* ClassName() const override { return L"TCustomComboEdit"; }
-  TSpeedButton* Button() const { return button_; }
-  static constexpr int kButtonWidth = 21;
-  // Opens whatever the button offers.
-  virtual void ButtonClick() {}
-
- protected:
-  void CreateWindowHandleDone() override;
-  void WndProc(Message& m) override;
-  virtual void DrawButtonGlyph(HDC dc, const RECT& r) = 0;
-
- private:
-  void PlaceButton();
-  TWinControl* host_;
-  TSpeedButton* button_;
-  friend class TComboButton;
-};
-
-// Asks the user for a path; false when cancelled. Replaceable in tests.
-using TPathChooser = std::function<bool(HWND owner, std::wstring& path)>;
-
-class TFilenameEdit : public TCustomComboEdit {
- public:
-  explicit TFilenameEdit(TComponent* owner);
-  const wchar_t* ClassName() const override { return L"TFilenameEdit"; }
-  // "Name|pattern|Name|pattern", as the open dialog's filter.
-  std::wstring Filter;
-  TPathChooser Chooser;
-  void ButtonClick() override;
-
- protected:
-  void DrawButtonGlyph(HDC dc, const RECT& r) override;
-};
-
-enum class TRootFolder { rfDesktop };
-
-class TDirectoryEdit : public TCustomComboEdit {
- public:
-  explicit TDirectoryEdit(TComponent* owner);
-  const wchar_t* ClassName() const override { return L"TDirectoryEdit"; }
-  TRootFolder Root = TRootFolder::rfDesktop;
-  TPathChooser Chooser;
-  void ButtonClick() override;
-
- protected:
-  void DrawButtonGlyph(HDC dc, const RECT& r) override;
 };
 
 enum class TBitBtnKind { bkCustom, bkOK };

@@ -230,24 +230,6 @@ bool ExecutePathDialog(const TvtRoot& root, const std::wstring& start, TSelectDi
   return true;
 }
 
-bool ChooseDirectory(DirectoryChooserSettings& settings, std::wstring& text) {
-  std::wstring start = text.empty() ? settings.InitialDir : text;
-  if (!DirectoryExists(start)) {
-    start.clear();
-  } else if (!settings.NoChangeDir && !SetCurrentDirectoryW(start.c_str())) {
-    throw Exception(L"I/O error " + std::to_wstring(GetLastError()));
-  }
-  std::wstring chosen;
-  if (!ExecutePathDialog(settings.Root, start, settings.DialogOptions, settings.DialogCaption,
-                         chosen))
-    return false;
-  settings.InitialDir = chosen;
-  text = chosen;
-  return true;
-}
-
-TPathChooser PathDialogChooser(std::shared_ptr<DirectoryChooserSettings> settings) {
-  return [settings](HWND, std::wstring& path) { return ChooseDirectory(*settings, path); };
-}
+void RegisterPathDialog() { TsDirectoryEdit::SetPathDialogRunner(&ExecutePathDialog); }
 
 }  // namespace folvane

@@ -8,18 +8,13 @@
 
 #include "controls/win/sBitBtn.h"
 #include "controls/win/sEdit.h"
+#include "controls/win/sTooledit.h"
 #include "runtime/win/Form.h"
 #include "runtime/win/StdCtrls.h"
 #include "shell/ShellNames.h"
 #include "shell/win/vtShellCtrls.h"
 
 namespace folvane {
-
-// Options of a directory chooser; only sdAllowCreate changes the dialog
-// (it shows the "Create" button).
-enum TSelectDirOpt : unsigned { sdAllowCreate = 1, sdPerformCreate = 2, sdPrompt = 4 };
-using TSelectDirOpts = unsigned;
-constexpr TSelectDirOpts kAllSelectDirOpts = sdAllowCreate | sdPerformCreate | sdPrompt;
 
 // The section the dialog's skin provider paints its frame from.
 inline const wchar_t kPathDialogSection[] = L"DIALOG";
@@ -63,26 +58,13 @@ class TPathDialogForm : public TForm {
 
 // Runs the dialog once: starts at `start` when it names an existing folder
 // (else on the root), shows "Create" with sdAllowCreate, and on OK returns
-// true with the chosen existing folder in `chosen`.
+// true with the chosen existing folder in `chosen`. Of the options only
+// sdAllowCreate changes the dialog.
 bool ExecutePathDialog(const TvtRoot& root, const std::wstring& start, TSelectDirOpts options,
                        const std::wstring& treeCaption, std::wstring& chosen);
 
-// What a directory edit keeps for its chooser.
-struct DirectoryChooserSettings {
-  std::wstring InitialDir;  // moves to each confirmed choice
-  TSelectDirOpts DialogOptions = kAllSelectDirOpts;
-  bool NoChangeDir = false;
-  TvtRoot Root = L"rfDesktop";
-  std::wstring DialogCaption;  // the tree's label; empty in this program
-};
-
-// The directory edit's button action: starts at `text` (or InitialDir when
-// empty), makes the start the current folder unless NoChangeDir, and on a
-// confirmed existing folder sets `text` and InitialDir to it and returns
-// true. Cancel changes nothing.
-bool ChooseDirectory(DirectoryChooserSettings& settings, std::wstring& text);
-
-// The same as the chooser of the runtime's directory edit.
-TPathChooser PathDialogChooser(std::shared_ptr<DirectoryChooserSettings> settings);
+// Makes every skinned directory edit open this dialog from its button;
+// called once at start.
+void RegisterPathDialog();
 
 }  // namespace folvane

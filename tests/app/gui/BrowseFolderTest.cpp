@@ -33,9 +33,8 @@ TPathDialogForm* OpenDialog() {
 
 // Clicks the browse button inside the folder field.
 void ClickBrowse(TForm1* form) {
-  HWND host = GetWindow(form->DirEdt->Handle(), GW_CHILD);
-  ASSERT_NE(host, nullptr);
-  ClickAt(host, 8, 8);
+  const RECT b = form->DirEdt->Button()->BoundsRect();
+  ClickAt(form->DirEdt->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
 }
 
 TEST(BrowseFolder, TheFolderDialogFillsTheFieldAndThePreview) {

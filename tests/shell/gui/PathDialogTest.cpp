@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "controls/gui/ControlSkins.h"
+#include "controls/win/sTooledit.h"
 #include "shell/ShellNames.h"
 #include "shell/gui/ShellTestTree.h"
 #include "shell/win/vtPathDialog.h"
@@ -186,11 +188,34 @@ TEST_F(PathDialog, EnterPressesOkAndEscapePressesCancel) {
   g_whenShown = nullptr;
 }
 
-TEST_F(PathDialog, TheChooserStartsAtTheTextOrInitialDirAndRemembersTheChoice) {
-  DirectoryChooserSettings settings;
-  settings.NoChangeDir = true;
-  std::wstring text;
-  std::wstring startedAt = L"unset";
+class DirectoryEditPathDialog : public PathDialog {
+ protected:
+  void SetUp() override {
+    // The built-in glyphs live as long as the process: read them first.
+    BuiltInEditGlyph(L"BTN_OPENFOLDER");
+    PathDialog::SetUp();
+  }
+};
+
+TEST_F(DirectoryEditPathDialog, StartsAtTheTextOrInitialDirAndRemembersTheChoice) {
+  RegisterPathDialog();
+  OwnSkinManager manager(InternalSkin());
+  auto* form = new TForm(Application);
+  form->SetBounds(100, 100, 440, 120);
+  auto* edit = new TsDirectoryEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 10, 402, 21);
+  edit->SkinData.SetSkinSection(L"EDIT");
+  edit->SkinData.Loaded();
+  edit->Root = folders.Root;
+  edit->InitialDir = folders.Gamma;
+  edit->NoChangeDir = true;
+  int changes = 0;
+  edit->OnChange = [&](TControl*) { ++changes; };
+  form->Show();
+  Pump();
+
+  std::wstring startedAt;
   g_whenShown = [&] {
     TPathDialogForm* d = OpenDialog();
     if (!d) return;
@@ -199,13 +224,16 @@ TEST_F(PathDialog, TheChooserStartsAtTheTextOrInitialDirAndRemembersTheChoice) {
     d->sBitBtn1->Click();
   };
   SetTimer(nullptr, 0, 100, RunWhenShown);
-  EXPECT_TRUE(ChooseDirectory(settings, text));
-  EXPECT_TRUE(SameText(text, folders.Beta));
-  EXPECT_TRUE(SameText(settings.InitialDir, folders.Beta));
-  EXPECT_FALSE(IsVirtualParsingName(startedAt));
+  edit->Button()->Click();
+  Pump();
+  EXPECT_TRUE(SameText(startedAt, folders.Gamma));
+  EXPECT_TRUE(SameText(edit->Text(), folders.Beta));
+  EXPECT_TRUE(SameText(edit->InitialDir, folders.Beta));
+  EXPECT_EQ(changes, 1);
 
-  // An empty text starts at InitialDir; Cancel changes nothing.
-  text.clear();
+  // The next opening starts at the text; Cancel changes nothing.
+  edit->InitialDir = folders.Epsilon;
+  startedAt.clear();
   g_whenShown = [&] {
     TPathDialogForm* d = OpenDialog();
     if (!d) return;
@@ -213,10 +241,15 @@ TEST_F(PathDialog, TheChooserStartsAtTheTextOrInitialDirAndRemembersTheChoice) {
     d->sBitBtn2->Click();
   };
   SetTimer(nullptr, 0, 100, RunWhenShown);
-  EXPECT_FALSE(ChooseDirectory(settings, text));
+  edit->Button()->Click();
+  Pump();
   EXPECT_TRUE(SameText(startedAt, folders.Beta));
-  EXPECT_TRUE(text.empty());
+  EXPECT_TRUE(SameText(edit->Text(), folders.Beta));
+  EXPECT_TRUE(SameText(edit->InitialDir, folders.Epsilon));
+  EXPECT_EQ(changes, 1);
   g_whenShown = nullptr;
+  delete form;
+  Pump();
 }
 
 }  // namespace
