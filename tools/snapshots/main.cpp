@@ -12,6 +12,7 @@
 #include "FieldScenes.h"
 #include "MenuScene.h"
 #include "SkinnedFrameScenes.h"
+#include "PathDialogScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
@@ -83,6 +84,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   about->Hide();
   SnapFieldScenes(*form);
   SnapComboEdits(*form);
+  PathDialogScene();
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");
