@@ -15,6 +15,7 @@
 
 #include "forms/win/vtAdapterFactory.h"
 #include "forms/win/vtCtrlAdapter.h"
+#include "runtime/win/Application.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/Form.h"
 #include "runtime/win/StdCtrls.h"
@@ -98,8 +99,8 @@ void SnapAdapters() {
   }
   raw.push_back(Raw(f, L"BUTTON", L"Group box", BS_GROUPBOX, {140, 45, 240, 155}));
   raw.push_back(Raw(f, L"STATIC", L"A static text that wraps onto a second line", SS_LEFT,
-                    {150, 65, 232, 100}));
-  raw.push_back(Raw(f, L"STATIC", L"Simple static", SS_SIMPLE, {150, 110, 232, 126}));
+                    {150, 63, 234, 108}));
+  raw.push_back(Raw(f, L"STATIC", L"Simple static", SS_SIMPLE, {150, 118, 234, 134}));
   HWND icon = Raw(f, L"STATIC", L"", SS_ICON, {250, 45, 282, 77});
   SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);
   raw.push_back(icon);

@@ -44,20 +44,6 @@ int TvtGroupBoxWnd::CaptionHeight() const {
   return GroupBoxCaptionRect(0, CaptionTextSize().cy).Height();
 }
 
-RECT TvtGroupBoxWnd::InnerArea() const {
-  RECT box{};
-  GetWindowRect(Handle(), &box);
-  const int w = box.right - box.left, h = box.bottom - box.top;
-  const SkinModel* model = SkinData()->Model();
-  const int mask = SkinData()->FrameMaskIndex;
-  const int wl = model ? model->SliceWidthLeft(mask) : 0;
-  const int wt = model ? model->SliceWidthTop(mask) : 0;
-  const int wr = model ? model->SliceWidthRight(mask) : 0;
-  const int wb = model ? model->SliceWidthBottom(mask) : 0;
-  const int caption = CaptionHeight();
-  return {wl, std::max(caption, caption / 2 + wt), std::max(wl, w - wr), std::max(caption, h - wb)};
-}
-
 void TvtGroupBoxWnd::HandleMessage(Message& m) {
   if (!Skinned()) {
     TvtMainWnd::HandleMessage(m);
@@ -100,9 +86,20 @@ void TvtGroupBoxWnd::Paint(WPARAM givenDC) {
   RenderImage();
   TBitmap* image = SkinData()->CacheBitmap();
   if (!image || image->Empty()) return;
-  const RECT inner = InnerArea();
+  // The windows inside the box are its siblings: they may lie above or
+  // below it and paint themselves.
   const int saved = SaveDC(paint.Get());
-  ExcludeClipRect(paint.Get(), inner.left, inner.top, inner.right, inner.bottom);
+  RECT box{};
+  GetWindowRect(Handle(), &box);
+  for (HWND other = GetWindow(Handle(), GW_HWNDFIRST); other;
+       other = GetWindow(other, GW_HWNDNEXT)) {
+    RECT r{}, hit{};
+    if (other == Handle() || !IsWindowVisible(other) || !GetWindowRect(other, &r) ||
+        !IntersectRect(&hit, &r, &box))
+      continue;
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&hit), 2);
+    ExcludeClipRect(paint.Get(), hit.left, hit.top, hit.right, hit.bottom);
+  }
   BitBlt(paint.Get(), 0, 0, image->Width(), image->Height(), image->DC(), 0, 0, SRCCOPY);
   RestoreDC(paint.Get(), saved);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Group boxes: the section's frame from half the caption's height down and
-// the caption over what lies behind the box. The middle belongs to the
-// windows inside the box and is never painted.
+// the caption over what lies behind the box. The windows inside the box
+// are left out of its painting.
 
 #include "forms/win/vtMainWnd.h"
 #include "paint/PixelGeometry.h"
@@ -16,8 +16,6 @@ class TvtGroupBoxWnd : public TvtMainWnd {
   void HandleMessage(Message& m) override;
 
   int CaptionHeight() const;
-  // The part of the window the box leaves to what lies inside it.
-  RECT InnerArea() const;
 
  protected:
   void PaintImage() override;

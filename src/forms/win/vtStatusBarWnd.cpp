@@ -92,7 +92,10 @@ void TvtStatusBarWnd::PaintImage() {
     RECT r{};
     GetClientRect(Handle(), &r);
     OffsetRect(&r, client.x, client.y);
-    PaintPanel(*image, r, PartText(Handle(), SB_SIMPLEID), true);
+    // Some status bars answer for the simple text only under part 0.
+    std::wstring text = PartText(Handle(), SB_SIMPLEID);
+    if (text.empty()) text = PartText(Handle(), 0);
+    PaintPanel(*image, r, text, true);
   } else {
     const int count = static_cast<int>(SendMessageW(Handle(), SB_GETPARTS, 0, 0));
     for (int i = 0; i < count; ++i) {

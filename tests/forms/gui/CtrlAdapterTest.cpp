@@ -202,8 +202,12 @@ TEST_F(ControlAdapter, AdaptedControlsPaintFromTheirImages) {
     ASSERT_TRUE(image && !image->Empty());
     EXPECT_EQ(DifferentPixels(CaptureWindow(c->Handle()).Pixels(), image->Pixels()), 0);
   }
-  EXPECT_EQ(Item(bar_)->SkinData->CacheBitmap()->Pixels().GetColor(300, 3) & 0xFFFFFF,
-            kStatusBar);
+  const PixelBuffer& bar = Item(bar_)->SkinData->CacheBitmap()->Pixels();
+  EXPECT_EQ(bar.GetColor(300, 3) & 0xFFFFFF, kStatusBar);
+  int textPixels = 0;  // "Ready" in the section's font colour (black)
+  for (int y = 0; y < bar.Height(); ++y)
+    for (int x = 0; x < 40; ++x) textPixels += (bar.GetColor(x, y) & 0xFFFFFF) == 0;
+  EXPECT_GT(textPixels, 10);
   // The edit's client is in the section's colours.
   const TBitmap edit = CaptureWindow(edit_->Handle());
   EXPECT_EQ(edit.Pixels().GetColor(edit.Width() - 6, edit.Height() / 2) & 0xFFFFFF, kEdit);
