@@ -39,11 +39,6 @@ void TvtBtnWnd::HandleMessage(Message& m) {
       break;
   }
   TvtMainWnd::HandleMessage(m);
-  if (m.msg == WM_MOUSEMOVE) WatchMouseLeave();
-  if (m.msg == WM_MOUSELEAVE) {
-    TsSkinManager* primary = TsSkinManager::PrimaryManager();
-    if (primary && primary->HotWindow() == Handle()) primary->SetHotWindow(nullptr);
-  }
 }
 
 // Messages after which the button looks different; the system button
@@ -90,12 +85,6 @@ void TvtBtnWnd::ShowHover(bool hovered) {
   SkinData()->Hovered = hovered;
   MarkImageChanged();
   Repaint();
-}
-
-// The button stops being hot when the cursor leaves its window.
-void TvtBtnWnd::WatchMouseLeave() {
-  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-  TrackMouseEvent(&track);
 }
 
 void TvtBtnWnd::Paint(WPARAM givenDC) {

@@ -29,7 +29,6 @@ class TvtBtnWnd : public TvtMainWnd {
  private:
   bool HandleLookChange(Message& m);
   void ShowHover(bool hovered);
-  void WatchMouseLeave();
 };
 
 class TvtBitBtnWnd : public TvtBtnWnd {

@@ -245,6 +245,11 @@ void TvtMainWnd::HandleMessage(Message& m) {
     case WM_MOUSEMOVE:
       TrackHotWindow();
       break;
+    case WM_MOUSELEAVE:
+      if (TsSkinManager* primary = TsSkinManager::PrimaryManager();
+          primary && primary->HotWindow() == handle_)
+        primary->SetHotWindow(nullptr);
+      break;
     case WM_PRINT:
       m.result = SendMessageW(handle_, WM_PAINT, m.wParam, m.lParam);
       return;
@@ -256,10 +261,15 @@ void TvtMainWnd::HandleMessage(Message& m) {
   if (m.msg == WM_SETTEXT) ReadWindowText();
 }
 
+// The window is hot while the cursor is over it: it stops being hot when
+// the cursor leaves.
 void TvtMainWnd::TrackHotWindow() {
   TsSkinManager* primary = TsSkinManager::PrimaryManager();
   if (!primary || !IsWindowEnabled(handle_)) return;
-  if (primary->HotWindow() != handle_) primary->SetHotWindow(handle_);
+  if (primary->HotWindow() == handle_) return;
+  primary->SetHotWindow(handle_);
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+  TrackMouseEvent(&track);
 }
 
 bool TvtMainWnd::HandleSkinCommand(Message& m) {

@@ -100,6 +100,10 @@ class TvtMainWnd {
   // The state the section is painted in.
   virtual int PaintState() const { return 0; }
 
+  // Whether the creator asked for skinned scroll bars (the adapters with
+  // scroll bars hook the window themselves, in Hook).
+  bool ScrollBarsWanted() const { return scrollBars_; }
+  const std::wstring& DefaultSection() const { return defaultSection_; }
   bool Skinned() const;
   bool OwnCommand(const Message& m) const;
   // The runtime control behind the window, if any.

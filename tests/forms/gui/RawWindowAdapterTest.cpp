@@ -160,18 +160,34 @@ TEST_F(RawAdapters, CheckBoxesShowTheSkinGlyphForTheirState) {
             GlyphColorOf("BOXCHECKED"));
 }
 
-TEST_F(RawAdapters, APressedButtonAndADisabledOneLookTheirState) {
+TEST_F(RawAdapters, ButtonsLookPressedHotAndDisabled) {
   HWND button = Add(L"BUTTON", L"Press", BS_PUSHBUTTON, {10, 10, 90, 35});
   TvtMainWnd* adapter = Last();
   SendMessageW(button, BM_SETSTATE, TRUE, 0);
   Pump(30);
   EXPECT_EQ(ImageOf(adapter).Pixels().GetColor(3, 3) & 0xFFFFFF, kButtonHot);
   SendMessageW(button, BM_SETSTATE, FALSE, 0);
+  Pump(30);
+  EXPECT_EQ(ImageOf(adapter).Pixels().GetColor(3, 3) & 0xFFFFFF, kButton);
+
+  // Hot while the cursor is over it, not after it left.
+  SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  Pump(30);
+  EXPECT_EQ((*manager_)->HotWindow(), button);
+  EXPECT_EQ(ImageOf(adapter).Pixels().GetColor(3, 3) & 0xFFFFFF, kButtonHot);
+  SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+  Pump(30);
+  EXPECT_EQ((*manager_)->HotWindow(), nullptr);
+  EXPECT_EQ(ImageOf(adapter).Pixels().GetColor(3, 3) & 0xFFFFFF, kButton);
+
+  // Disabled: 40 % of the face over 60 % of the form behind it.
   EnableWindow(button, FALSE);
   Pump(30);
-  // 40 % of the face over 60 % of the form behind it.
-  const TColor behind = ImageOf(adapter).Pixels().GetColor(3, 3) & 0xFFFFFF;
-  EXPECT_NE(behind, kButton);
+  const COLORREF form = GetSysColor(COLOR_BTNFACE);
+  auto mix = [](int face, int behind) { return static_cast<TColor>(0.6 * behind + 0.4 * face + 0.5); };
+  const TColor expected = mix(0xFF, GetRValue(form)) | mix(0, GetGValue(form)) << 8 |
+                          mix(0, GetBValue(form)) << 16;
+  EXPECT_EQ(ImageOf(adapter).Pixels().GetColor(3, 3) & 0xFFFFFF, expected);
   EXPECT_EQ(DifferentPixels(CaptureWindow(button).Pixels(), ImageOf(adapter).Pixels()), 0);
 }
 
