@@ -130,6 +130,12 @@ TEST_F(ControlAdapter, TheWalkAdaptsListedControlsWithTheirSectionsAndAdapters) 
   EXPECT_EQ(Item(hidden_), nullptr);
   EXPECT_EQ(Item(skinned_), nullptr);
   EXPECT_EQ(Adapter().Count(), 7);
+  // A blank list (ThirdWWEdits) names no class; lists are searched in
+  // index order.
+  EXPECT_EQ(Adapter().ListIndexOf(L" "), -1);
+  EXPECT_EQ(Adapter().ListIndexOf(L""), -1);
+  EXPECT_EQ(Adapter().ListIndexOf(L"TStatusBar"), tpStatusBar);
+  EXPECT_EQ(Adapter().ListIndexOf(L"tedit"), -1);
   EXPECT_TRUE(label_->Transparent);
   EXPECT_EQ(label_->Font().Color(), kGlobalText);
 }

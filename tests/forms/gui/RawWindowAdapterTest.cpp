@@ -99,6 +99,14 @@ TEST_F(RawAdapters, EachWindowShowsItsImageOverItsSectionColour) {
     const TBitmap shown = CaptureWindow(adapter->Handle());
     EXPECT_EQ(DifferentPixels(shown.Pixels(), image.Pixels()), 0);
     EXPECT_TRUE(IsSkinned(adapter->Handle()));
+    // Every one of them shows its text (a simple static too).
+    if (*c->text) {
+      int textPixels = 0;
+      for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+          textPixels += (image.Pixels().GetColor(x, y) & 0xFFFFFF) == 0;
+      EXPECT_GT(textPixels, 10);
+    }
   }
 }
 
