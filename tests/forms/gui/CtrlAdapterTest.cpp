@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/gui/AdapterTestSkin.h"
+#include "forms/win/vtAdapterFactory.h"
 #include "forms/win/vtCtrlAdapter.h"
 #include "forms/win/vtEditWnd.h"
 #include "forms/win/vtPanelWnd.h"
@@ -217,6 +218,36 @@ TEST_F(ControlAdapter, AdaptedControlsPaintFromTheirImages) {
   // The edit's client is in the section's colours.
   const TBitmap edit = CaptureWindow(edit_->Handle());
   EXPECT_EQ(edit.Pixels().GetColor(edit.Width() - 6, edit.Height() / 2) & 0xFFFFFF, kEdit);
+}
+
+}  // namespace
+
+namespace {
+
+// A runtime panel met inside a dialog (by its window class "TPanel").
+TEST_F(ControlAdapter, APanelInsideADialogTakesTheSkinColourWhileAdapted) {
+  const TColor own = plain_->Color();
+  AdapterPtr adapter = AdaptRawWindow(plain_->Handle());
+  ASSERT_NE(dynamic_cast<TvtDlgPanelWnd*>(adapter.get()), nullptr);
+  EXPECT_EQ(adapter->SkinData()->SkinSection(), L"CHECKBOX");
+  EXPECT_EQ(plain_->Color(), kGlobal);
+  EXPECT_TRUE(IsSkinned(plain_->Handle()));
+  adapter.reset();
+  EXPECT_EQ(plain_->Color(), own);
+  EXPECT_FALSE(IsSkinned(plain_->Handle()));
+  // Any other panel window is framed as a group.
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TSilentPaintPanel";
+  RegisterClassW(&wc);
+  HWND silent = RawChild(form_->Handle(), L"TSilentPaintPanel", L"", 0, 5, 200, 80, 40);
+  adapter = AdaptRawWindow(silent);
+  ASSERT_NE(dynamic_cast<TvtDlgPanelWnd*>(adapter.get()), nullptr);
+  EXPECT_EQ(adapter->SkinData()->SkinSection(), L"GROUPBOX");
+  adapter.reset();
+  DestroyWindow(silent);
+  UnregisterClassW(L"TSilentPaintPanel", GetModuleHandleW(nullptr));
 }
 
 }  // namespace
