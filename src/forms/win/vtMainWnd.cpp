@@ -251,6 +251,8 @@ void TvtMainWnd::HandleMessage(Message& m) {
         primary->SetHotWindow(nullptr);
       break;
     case WM_PRINT:
+      // Painting adapters paint into a DC given with WM_PAINT.
+      if (!Skinned()) break;
       m.result = SendMessageW(handle_, WM_PAINT, m.wParam, m.lParam);
       return;
     default:
