@@ -2,8 +2,8 @@
 // raw windows made with CreateWindowEx (push, default and disabled
 // buttons, check boxes and radio buttons in every state, texts, an icon, a
 // group box, an edit, a tool bar, a size box) and runtime controls given
-// their adapters by the control adapter (edit, panels with a label, button
-// with a glyph, status bar).
+// their adapters by the form's control adapter (edit, panels with a label,
+// button with a glyph, status bar).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,7 +14,7 @@
 #include "Snapshot.h"
 
 #include "forms/win/vtAdapterFactory.h"
-#include "forms/win/vtCtrlAdapter.h"
+#include "forms/win/vtFormFollower.h"
 #include "runtime/win/Application.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/Form.h"
@@ -127,13 +127,11 @@ void SnapAdapters() {
   std::vector<AdapterPtr> adapters;
   for (HWND wnd : raw)
     if (AdapterPtr a = AdaptRawWindow(wnd)) adapters.push_back(std::move(a));
-  auto controls = std::make_unique<TvtCtrlAdapter>(form);
-  controls->AdaptAll();
+  new TvtFormFollower(form);  // the form's control adapter, owned by the form
   form->Show();
   Pump(400);
   Save(f, L"adapters.png");
 
-  controls.reset();
   adapters.clear();
   delete form;
   Pump(50);

@@ -8,6 +8,7 @@
 #include "forms/gui/AdapterTestSkin.h"
 #include "forms/win/vtAdapterFactory.h"
 #include "forms/win/vtCtrlAdapter.h"
+#include "forms/win/vtFormFollower.h"
 #include "forms/win/vtEditWnd.h"
 #include "forms/win/vtPanelWnd.h"
 #include "forms/win/vtStatusBarWnd.h"
@@ -248,6 +249,30 @@ TEST_F(ControlAdapter, APanelInsideADialogTakesTheSkinColourWhileAdapted) {
   adapter.reset();
   DestroyWindow(silent);
   UnregisterClassW(L"TSilentPaintPanel", GetModuleHandleW(nullptr));
+}
+
+}  // namespace
+
+namespace {
+
+// A form without a skin provider, followed: controls that come later are
+// adapted when their windows are made, on the form or on an adapted panel.
+TEST_F(ControlAdapter, AFollowedFormAdaptsControlsThatComeLater) {
+  auto* follower = new TvtFormFollower(form_);
+  EXPECT_EQ(follower->Adapter().Count(), 7);
+  EXPECT_TRUE(IsSkinned(edit_->Handle()));
+
+  auto* later = Place<TEdit>(form_, form_, L"Later", {10, 180, 150, 201});
+  later->HandleNeeded();
+  EXPECT_TRUE(IsSkinned(later->Handle()));
+  auto* onPanel = Place<TEdit>(form_, about_, L"OnPanel", {10, 65, 150, 86});
+  onPanel->HandleNeeded();
+  EXPECT_TRUE(IsSkinned(onPanel->Handle()));
+  EXPECT_EQ(follower->Adapter().Count(), 9);
+
+  // The form goes with its follower still on it.
+  delete form_;
+  form_ = nullptr;
 }
 
 }  // namespace
