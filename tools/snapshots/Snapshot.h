@@ -25,3 +25,11 @@ void WriteDesktopIni(const std::wstring& dir, const std::wstring& iconFile);
 void SnapAdapters();
 
 }  // namespace folvane::snapshots
+
+namespace folvane {
+class TForm1;
+namespace snapshots {
+// The main window's buttons: hovered, pressed, focused and disabled.
+void SaveButtonStates(TForm1* form);
+}  // namespace snapshots
+}  // namespace folvane

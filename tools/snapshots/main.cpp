@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Snapshot.h"
+#include "StartFolderScene.h"
 
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
@@ -58,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form->Show();
   Pump(600);
   Save(form->Handle(), L"main-start.png");
+  SaveButtonStates(form);
 
   const std::wstring withIcon = MakeFolder(L"Folvane snapshot folder");
   WriteDesktopIni(withIcon, icon);
@@ -81,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(300);
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
+  SnapStartFolders(icon);
   SnapAdapters();
   LocalFree(argv);
   return Failures() ? 1 : 0;

@@ -99,7 +99,7 @@ TAboutBox::TAboutBox(TComponent* owner) : TForm(owner) {
   Image1->OnMouseMove = [](TControl* s, int, int) { s->SetCursor(crHandPoint); };
   Image1->OnMouseLeave = [](TControl* s) { s->SetCursor(crDefault); };
 
-  sBitBtn1 = new TBitBtn(this);
+  sBitBtn1 = new TsBitBtn(this);
   sBitBtn1->Name = L"sBitBtn1";
   sBitBtn1->SetParent(this);
   sBitBtn1->SetBounds(108, 214, 75, 33);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/win/sBitBtn.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 
@@ -21,7 +22,7 @@ class TAboutBox : public TForm {
   TLabel* sLabel1;
   TLabel* Comments;
   TImage* Image1;
-  TBitBtn* sBitBtn1;
+  TsBitBtn* sBitBtn1;
 
   // Opens an address with the shell's "Open"; tests put their own here.
   std::function<void(const std::wstring&)> OpenLink;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/FolderCustomizer.h"
+#include "controls/win/sBitBtn.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 #include "skin/win/sSkinManager.h"
@@ -27,13 +28,13 @@ class TForm1 : public TForm {
   TLabel* sLabel3;
   TDirectoryEdit* DirEdt;
   TFilenameEdit* IconEdt;
-  TBitBtn* sBitBtn1;
+  TsBitBtn* sBitBtn1;
   TEdit* HintEdt;
   TStatusBar* sStatusBar1;
-  TBitBtn* sBitBtn2;
-  TBitBtn* sBitBtn3;
-  TBitBtn* sBitBtn4;
-  TBitBtn* sBitBtn5;
+  TsBitBtn* sBitBtn2;
+  TsBitBtn* sBitBtn3;
+  TsBitBtn* sBitBtn4;
+  TsBitBtn* sBitBtn5;
   TsSkinManager* sSkinManager1;
   TImageList* ImageList1;
 
@@ -46,7 +47,7 @@ class TForm1 : public TForm {
  private:
   void CreateControls();
   void CreateSkinManager();
-  TBitBtn* MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
+  TsBitBtn* MakeButton(const wchar_t* name, const wchar_t* caption, const wchar_t* hint,
                       const wchar_t* glyph, int left, int width, int tabOrder);
   void DirEdtChange(TControl*);
   void IconEdtChange(TControl*);
@@ -57,6 +58,7 @@ class TForm1 : public TForm {
   void sBitBtn5Click(TControl*);
 
   std::unique_ptr<FolderPlatform> platform_;
+  std::unique_ptr<ShellNotifier> notifier_;
   FolderCustomizer customizer_;
 };
 

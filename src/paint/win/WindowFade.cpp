@@ -85,9 +85,7 @@ void CopyRegion(TForm* form, HWND to) {
   RegionHandle copy(CreateRectRgn(0, 0, 0, 0));
   CombineRgn(copy.Get(), region.Get(), nullptr, RGN_COPY);
   // The window owns a region once it is set.
-  if (SetWindowRgn(to, copy.Get(), FALSE)) {
-    copy.Reset();
-  }
+  if (SetWindowRgn(to, copy.Get(), FALSE)) copy.Release();
 }
 
 void Show(HWND out, TBitmap& frame, int weight) {

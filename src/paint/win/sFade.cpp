@@ -125,13 +125,19 @@ void StartFade(FadeTimerSlot& slot, TsCommonData& data, bool halve, int directio
   if (!section || !section->FadingEnabled) return;
   if (!slot) slot = std::make_unique<TsFadeTimer>(data);
   TsFadeTimer& timer = *slot;
-  // A fade started again while one runs starts over: the full count from
-  // step 1, from the face the cache holds now.
+  const int shown = timer.Direction() != 0 && !timer.Frame().Empty() ? timer.Step - 1 : 0;
   timer.SetEnabled(false);
   timer.Data = &data;
-  if (data.CacheBitmap()) CopyInto(timer.StartImage, *data.CacheBitmap());
   timer.SetInterval(kFadeInterval);
   timer.StepCount = Iterations(*section, halve);
+  if (shown > 0) {
+    // The running fade is taken over where it stands: from its last frame,
+    // going back (or on) as far as it had come.
+    CopyInto(timer.StartImage, timer.Frame());
+    timer.StepCount = std::min(timer.StepCount, shown);
+  } else if (data.CacheBitmap()) {
+    CopyInto(timer.StartImage, *data.CacheBitmap());
+  }
   timer.Step = 1;
   SendSkinCommand(data.HostControl(), SKC_REBUILDIMAGE);
   timer.SetDirection(direction);

@@ -48,6 +48,8 @@ class TsFadeTimer : public TTimer {
   int StepCount = 0;
   int Step = 0;
   TBitmap StartImage;  // the old face, 24-bit
+  // The frame shown last (empty before the first step).
+  TBitmap& Frame() { return frame_; }
 
  protected:
   void Timer() override;
@@ -69,8 +71,10 @@ using FadeTimerSlot = std::unique_ptr<TsFadeTimer>;
 // otherwise stops any fade and repaints the owner at once.
 void ChangeStateAnimated(FadeTimerSlot& slot, TsCommonData& data, bool halve, int direction,
                          bool allowed);
-// Starts (or restarts from step 1) a fade from the owner's current cache to
-// the face it repaints on SKC_REBUILDIMAGE. Nothing without FadingEnabled.
+// Starts a fade from the owner's current cache to the face it repaints on
+// SKC_REBUILDIMAGE. A fade started while one runs continues from the frame
+// on screen, over as many steps as the running one has shown, so a reversal
+// shows no jump. Nothing without FadingEnabled.
 void StartFade(FadeTimerSlot& slot, TsCommonData& data, bool halve, int direction);
 // Stops the fade and frees its timer.
 void StopFade(FadeTimerSlot& slot);

@@ -198,4 +198,9 @@ int TApplication::ShowMessageBox(const std::wstring& text, const std::wstring& c
   return ::MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 
+void TApplication::SetShowHint(bool value) {
+  showHint_ = value;
+  for (TForm* form : forms_) form->ActivateHints(value);
+}
+
 }  // namespace folvane

@@ -52,6 +52,10 @@ class TApplication : public TComponent {
   void ShowException(const std::wstring& text);
   static std::wstring ExceptionText(std::exception_ptr error);
 
+  // Hints of every form; a held button switches them off for a while.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value);
+
   int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
 
   // Hooks on the application window's messages, asked newest first before
@@ -70,6 +74,7 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   std::vector<TForm*> forms_;
   bool terminated_ = false;
+  bool showHint_ = true;
   bool initialized_ = false;
   WPARAM swallowChar_ = 0;
   std::vector<std::pair<int, MainWindowHook>> hooks_;

@@ -135,7 +135,11 @@ void TControl::WndProc(Message& m) {
       const bool wasPressed = pressed_;
       pressed_ = false;
       const int x = GET_X_LPARAM(m.lParam), y = GET_Y_LPARAM(m.lParam);
-      if (wasPressed && enabled_ && x >= 0 && y >= 0 && x < width_ && y < height_) Click();
+      // A windowed control's own window class reports its clicks (a button
+      // by BN_CLICKED); a second click here would run the handler twice.
+      if (wasPressed && enabled_ && !IsWindowed() && x >= 0 && y >= 0 && x < width_ &&
+          y < height_)
+        Click();
       break;
     }
     default:

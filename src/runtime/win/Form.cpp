@@ -245,6 +245,7 @@ void TForm::CreateHintWindow() {
   if (!hintWnd_) return;
   HandleCount::Created(HandleKind::Window);
   SendMessageW(hintWnd_, TTM_SETMAXTIPWIDTH, 0, 400);
+  if (Application && !Application->ShowHint()) ActivateHints(false);
   std::vector<TWinControl*> order;
   GetTabOrderList(order);
   for (TWinControl* c : order) UpdateHint(c);
@@ -261,6 +262,10 @@ void TForm::UpdateHint(TWinControl* control) {
   if (!control->ShowHint || control->Hint.empty()) return;
   ti.lpszText = const_cast<wchar_t*>(control->Hint.c_str());
   SendMessageW(hintWnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TForm::ActivateHints(bool active) {
+  if (hintWnd_) SendMessageW(hintWnd_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }
 
 void TButtonControl::Click() {

@@ -52,6 +52,8 @@ class TForm : public TWinControl {
 
   // Registers the hint of a windowed control with the form's hint window.
   void UpdateHint(TWinControl* control);
+  // Lets the hint window show hints or keeps it quiet.
+  void ActivateHints(bool active);
 
  protected:
   void CreateParamsFor(CreateParams& params) override;

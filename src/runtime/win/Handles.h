@@ -40,6 +40,12 @@ class GdiObject {
   }
   H Get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
+  // Gives the object to someone who frees it (a window owns the region it
+  // is given); it no longer counts as ours.
+  H Release() {
+    if (h_) HandleCount::Released(HandleKind::Gdi);
+    return std::exchange(h_, nullptr);
+  }
 
  private:
   H h_ = nullptr;

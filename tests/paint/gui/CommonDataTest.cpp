@@ -385,6 +385,23 @@ TEST(CommonData, PlainBackgroundsAndColourAnswers) {
   EXPECT_EQ(SendSkinCommand(demo.Toolbar, SKC_ISGRAPHICBG), 1);
 }
 
+TEST(CommonData, HalfTransparentColourMixesFloatAndIntegerShapes) {
+  TestSkinManager manager;
+  DemonstrationForm demo;
+  demo.Form->Show();
+  const SkinModel& model = manager->Model();
+  auto& button = const_cast<TsGeneralData&>(*model.Section(model.FindSection("BUTTON")));
+  button.Transparency = button.HotTransparency = 50;
+  // Behind the inner button: the see-through panel, which answers the tool
+  // bar's colour 0x808080; the button's own colour is pure red.
+  const std::uint8_t floatRed = 192, floatOther = 64;  // Round(0.5 * 128 + 0.5 * 255), halves to even
+  const std::uint8_t intRed = 191, intOther = 63;      // ((p - o) * 127 + o * 256) >> 8
+  EXPECT_EQ(demo.InnerButton->SkinData.ControlBackColor(false),
+            RgbColor(floatRed, floatOther, floatOther));
+  EXPECT_EQ(static_cast<TColor>(SendSkinCommand(demo.InnerButton, SKC_GETBGCOLOR)),
+            RgbColor(intRed, intOther, intOther));
+}
+
 TEST(CommonData, FormsWithSkinnedControlsReleaseEveryHandle) {
   TestSkinManager manager;
   auto cycle = [] {

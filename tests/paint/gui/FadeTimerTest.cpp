@@ -142,23 +142,37 @@ TEST_F(FadeTimers, HalvedFadeTakesHalfTheSteps) {
   EXPECT_EQ(button_->Fade->Direction(), 2);
 }
 
-TEST_F(FadeTimers, RestartWhileRunningStartsFromStepOne) {
-  ChangeStateAnimated(button_->Fade, button_->Data, false, 1, true);
+TEST_F(FadeTimers, ReversedHalfwayGoesBackFromThePictureOnScreen) {
+  ChangeStateAnimated(button_->Fade, button_->Data, false, 1, true);  // the mouse enters
   ASSERT_TRUE(button_->Fade);
-  for (int i = 0; i < 5; ++i) button_->Fade->Tick();
+  for (int i = 0; i < 10; ++i) button_->Fade->Tick();
+  const std::uint8_t onScreen = BlackToWhite(10, 20);
+  ASSERT_EQ(button_->Frames.back(), Grey(onScreen));
   TsFadeTimer* first = button_->Fade.get();
-  button_->NewFace = 0x0000FF;  // the mouse leaves again: a new target
+  button_->NewFace = 0x000000;  // and leaves at step 10
   ChangeStateAnimated(button_->Fade, button_->Data, false, 2, true);
   ASSERT_EQ(button_->Fade.get(), first);  // the slot's timer is reused
   EXPECT_EQ(button_->Fade->Step, 1);
+  EXPECT_EQ(button_->Fade->StepCount, 10);  // as far back as it had come
+  EXPECT_EQ(button_->Fade->StartImage.Pixels().GetColor(3, 3), Grey(onScreen));
+  button_->Frames.clear();
+  for (int i = 0; i < 10; ++i) button_->Fade->Tick();
+  ASSERT_EQ(button_->Frames.size(), 10u);
+  // No jump: the first frame back is one small step from the picture shown.
+  const int a = FadeFactor(1, 10);
+  const auto first_back = static_cast<std::uint8_t>((onScreen * a + 127) / 256);
+  EXPECT_EQ(button_->Frames.front(), Grey(first_back));
+  EXPECT_LE(onScreen - first_back, BlackToWhite(10, 20) - BlackToWhite(8, 20));
+  EXPECT_EQ(button_->Frames.back(), Grey(0));
+}
+
+TEST_F(FadeTimers, RestartBeforeAnyFrameStartsFromTheCache) {
+  ChangeStateAnimated(button_->Fade, button_->Data, false, 1, true);
+  button_->NewFace = 0x0000FF;
+  ChangeStateAnimated(button_->Fade, button_->Data, false, 2, true);
+  ASSERT_TRUE(button_->Fade);
   EXPECT_EQ(button_->Fade->StepCount, 20);
   EXPECT_EQ(button_->Fade->StartImage.Pixels().GetColor(3, 3), 0xFFFFFFu);
-  button_->Frames.clear();
-  button_->Fade->Tick();
-  const int a = FadeFactor(1, 20);
-  const auto mix = [a](int from, int to) { return (from * a + to * (255 - a) + 127) / 256; };
-  EXPECT_EQ(button_->Frames.at(0), RgbColor(static_cast<std::uint8_t>(mix(255, 255)), static_cast<std::uint8_t>(mix(255, 0)),
-                                            static_cast<std::uint8_t>(mix(255, 0))));
 }
 
 TEST_F(FadeTimers, DisablingTheOwnerStopsTheFadeAndRepaints) {
