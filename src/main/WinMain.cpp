@@ -5,6 +5,7 @@
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
 #include "app/win/StartFolder.h"
+#include "menus/win/sSkinMenus.h"
 #include "paint/win/WindowFade.h"
 #include "runtime/win/Application.h"
 
@@ -17,6 +18,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.SetTitle(L"Folvane 1.0");
     // A skin change fades each skinned form from its old look to the new.
     InstallWindowFade();
+    // Every manager draws the program's menus from its skin.
+    InstallMenuSkinning();
     const StartRequest start = ParseStartCommandLine(GetCommandLineW());
     auto* form1 = new TForm1(&app);
     // The usage box comes after the main form, whose skin manager skins it.

@@ -28,4 +28,10 @@ class EFOpenError : public Exception {
   using Exception::Exception;
 };
 
+// A file-system operation that failed ("I/O error <code>").
+class EInOutError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 }  // namespace folvane

@@ -14,7 +14,7 @@ class NoHandleLeaks : public ::testing::Test {
   void SetUp() override { before_ = HandleCount::Take(); }
   void TearDown() override {
     EXPECT_EQ(HandleCount::Take(), before_)
-        << "live handles by kind: window, GDI, DC, icon, hook, subclass, timer, COM, file";
+        << "live handles by kind: window, GDI, DC, icon, hook, subclass, timer, COM, file, menu";
   }
 
  private:

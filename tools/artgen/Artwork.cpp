@@ -17,6 +17,11 @@ std::vector<ArtworkFile> renderArtwork() {
       {"OkGlyph.bmp", encodeBmp(okGlyph(), 24)},
       {"DefaultFolder.bmp", encodeBmp(defaultFolderPicture(), 32)},
       {"AboutPicture.bmp", encodeBmp(aboutPicture(), 24)},
+      {"ComboOpenFile.bmp", encodeBmp(openFileGlyph(), 24)},
+      {"ComboOpenFolder.bmp", encodeBmp(openFolderGlyph(), 24)},
+      {"ComboDate.bmp", encodeBmp(calendarGlyph(), 24)},
+      {"ComboEllipsis.bmp", encodeBmp(ellipsisGlyph(), 24)},
+      {"ComboCalc.bmp", encodeBmp(calculatorGlyph(), 24)},
   };
 }
 

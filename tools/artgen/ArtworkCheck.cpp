@@ -140,6 +140,31 @@ void checkIcon(const std::string& dir, Problems& out) {
   for (size_t i = 0; i < images->size(); ++i) checkIconImage((*images)[i], sizes[i], out);
 }
 
+// Each state image shows something, and its mask is grey (three equal
+// channels) and white where nothing is drawn.
+void checkComboGlyphs(const std::string& dir, Problems& out) {
+  const Expected files[] = {{"ComboOpenFile.bmp", 60, 34, 24}, {"ComboOpenFolder.bmp", 60, 34, 24},
+                            {"ComboDate.bmp", 48, 34, 24},     {"ComboEllipsis.bmp", 54, 34, 24},
+                            {"ComboCalc.bmp", 57, 34, 24}};
+  for (const Expected& e : files) {
+    const auto bmp = loadBmp(dir, e, out);
+    if (!bmp) continue;
+    const Pixels& p = bmp->pixels;
+    const int w = e.width / 3, h = e.height / 2;
+    for (int s = 0; s < 3; ++s) {
+      int opaque = 0;
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+          const uint32_t m = p.at(s * w + x, y + h) & 0xFFFFFF;
+          if (m != (m & 0xFF) * 0x010101) out.push_back(std::string(e.name) + ": a mask pixel is not grey");
+          if ((m & 0xFF) < 128) ++opaque;
+        }
+      if (opaque < w * h / 12) out.push_back(std::string(e.name) + ": a state image is almost empty");
+      if ((p.at(s * w, h) & 0xFFFFFF) != 0xFFFFFF) out.push_back(std::string(e.name) + ": a corner is not transparent");
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> checkArtwork(const std::string& directory) {
@@ -148,6 +173,7 @@ std::vector<std::string> checkArtwork(const std::string& directory) {
   checkKeyedGlyphs(directory, problems);
   checkDefaultFolder(directory, problems);
   loadBmp(directory, {"AboutPicture.bmp", 147, 110, 24}, problems);
+  checkComboGlyphs(directory, problems);
   return problems;
 }
 

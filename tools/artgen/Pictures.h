@@ -33,4 +33,12 @@ Pixels defaultFolderPicture();
 // 147 x 110 opaque illustration for the About box.
 Pixels aboutPicture();
 
+// The browse button glyphs of the combo edits: normal, hot and pressed
+// images (17 high) side by side over their masks, 24-bit.
+Pixels openFileGlyph();     // 60 x 34
+Pixels openFolderGlyph();   // 60 x 34
+Pixels calendarGlyph();     // 48 x 34
+Pixels ellipsisGlyph();     // 54 x 34
+Pixels calculatorGlyph();   // 57 x 34
+
 }  // namespace folvane::artgen

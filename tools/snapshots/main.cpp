@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <string>
 
+#include "ComboEditScenes.h"
+#include "FieldScenes.h"
+#include "MenuScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
@@ -70,10 +73,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(400);
   Save(form->Handle(), L"main-preview.png");
 
+  SnapshotMenus(form);
+
   about->Show();
   Pump(400);
   Save(about->Handle(), L"about.png");
   about->Hide();
+  SnapFieldScenes(*form);
+  SnapComboEdits(*form);
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");

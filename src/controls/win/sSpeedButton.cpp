@@ -6,6 +6,7 @@
 
 #include "paint/ImageListItem.h"
 #include "paint/PaintColor.h"
+#include "paint/PaintGlyph.h"
 #include "paint/PaintMask.h"
 #include "paint/SectionPainting.h"
 #include "paint/win/TextCanvas.h"
@@ -64,6 +65,7 @@ TsSpeedButton::TsSpeedButton(TComponent* owner) : TGraphicControl(owner), SkinDa
 
 TsSpeedButton::~TsSpeedButton() {
   MarkDestroying();
+  if (destroyed_) *destroyed_ = true;
   anim_.reset();
 }
 
@@ -182,6 +184,8 @@ bool TsSpeedButton::IsSeparatorLike() const {
 
 int TsSpeedButton::PaintState() const {
   if (down_ || (pressed_ && !dragOut_)) return 2;
+  // A drop-down button without a click of its own is the menu's handle.
+  if (menuShowing_ && !OnClick) return 2;
   return SkinData.IsHot() ? 1 : 0;
 }
 
@@ -285,6 +289,10 @@ void TsSpeedButton::WndProc(Message& m) {
       return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      if (OpensMenu(GET_X_LPARAM(m.lParam))) {
+        ShowDropdownMenu();
+        return;
+      }
       MouseDown();
       return;  // the click comes from the release, not the runtime
     case WM_LBUTTONUP:
@@ -461,7 +469,68 @@ void TsSpeedButton::ComposeButton(TBitmap& cache, int state, const BackgroundInf
       PaintMask(face, body, true, true, state, *border, b);
     }
   }
-  // The drop-down part and its menu come with the skinned menus.
+  if (arrow) PaintArrowPart(cache, behind);
+}
+
+// The arrow part looks pressed while the menu shows, hot with the button.
+void TsSpeedButton::PaintArrowPart(TBitmap& cache, const BackgroundInfo& behind) {
+  const int state = menuShowing_ || down_ || (pressed_ && !dragOut_) ? 2
+                    : SkinData.IsHot()                              ? 1
+                                                                    : 0;
+  PixelBuffer& face = cache.Pixels();
+  const PixelRect part{std::max(0, Width() - 16), 0, Width(), Height()};
+  const PixelPoint at{Left() + part.Left, Top()};
+  const SkinModel& model = *SkinData.Model();
+  if (drawOverBorder_) {
+    PaintControlSection(SkinData, behind, true, true, face, at, part, state);
+  } else {
+    const TColor custom = SkinData.CustomColor() ? ConvertColor(Color()) : KeyColor;
+    PaintSectionBackground(SkinData.SectionIndex, SkinData.SectionName(), behind, custom,
+                           SkinData.HotTextureIndex, SkinData.TextureIndex, model, face, at, part,
+                           state);
+    if (const TsMaskData* border = model.Mask(SkinData.FrameMaskIndex)) {
+      BackgroundInfo b = behind;
+      b.OffsetX += Left();
+      b.OffsetY += Top();
+      PaintMask(face, part, true, true, state, *border, b);
+    }
+  }
+  const int glyph = model.CachedIndexes().ComboBoxGlyph;
+  if (const TsMaskData* arrow = model.Mask(glyph)) {
+    const MaskSize size = model.MaskStateSize(glyph);
+    PaintGlyph(face, {part.Left + (16 - size.x) / 2 + 1, (Height() - size.y) / 2}, state,
+               BitmapBackground(face), *arrow, kGlyphNormal);
+  }
+}
+
+bool TsSpeedButton::OpensMenu(int x) const {
+  if (style_ != TToolButtonStyle::tbsDropDown || !DropdownMenu || !Enabled()) return false;
+  return x >= Width() - 16 || !OnClick;
+}
+
+void TsSpeedButton::ShowDropdownMenu() {
+  TWinControl* parent = Parent();
+  if (menuShowing_ || !parent || !parent->HandleAllocated()) return;
+  anim_.reset();
+  menuShowing_ = true;
+  AppearanceChanged();
+  POINT at{Left(), Top() + Height() + 1};
+  ClientToScreen(parent->Handle(), &at);
+  // A chosen item may close the form and free this button: nothing of it
+  // is touched after the menu then.
+  bool destroyed = false;
+  destroyed_ = &destroyed;
+  DropdownMenu->PopupComponent = this;
+  DropdownMenu->Popup(at.x, at.y);
+  if (destroyed) return;
+  destroyed_ = nullptr;
+  menuShowing_ = false;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(parent->Handle(), &cursor);
+  const RECT bounds = BoundsRect();
+  if (!PtInRect(&bounds, cursor) && SkinData.Hovered) Perform(CM_MOUSELEAVE);
+  AppearanceChanged();
 }
 
 void TsSpeedButton::RebuildCache() {

@@ -16,6 +16,7 @@
 #include "runtime/win/Bitmap.h"
 #include "runtime/win/Control.h"
 #include "runtime/win/ExtCtrls.h"
+#include "runtime/win/Menus.h"
 
 namespace folvane {
 
@@ -43,10 +44,13 @@ class TsSpeedButton : public TGraphicControl {
   bool Down() const { return down_; }
   void SetDown(bool value);
 
-  // The drop-down style keeps its 16-pixel arrow part; the part's look and
-  // DropdownMenu come with the skinned popup menus.
+  // The drop-down style has a 16-pixel arrow part at the right; pressing it
+  // (or anywhere on a button without OnClick) opens DropdownMenu below the
+  // button.
   TToolButtonStyle ButtonStyle() const { return style_; }
   void SetButtonStyle(TToolButtonStyle value);
+  TPopupMenu* DropdownMenu = nullptr;
+  bool MenuShowing() const { return menuShowing_; }
   // The glyph's transparent colour is each image's bottom-left pixel.
   void SetGlyph(TBitmap glyph, int numGlyphs = 1);
   const TBitmap& Glyph() const { return glyph_; }
@@ -108,6 +112,9 @@ class TsSpeedButton : public TGraphicControl {
   void PaintPlatform(HDC dc);
   ButtonGeometry Geometry() const;
   bool IsSeparatorLike() const;
+  bool OpensMenu(int x) const;
+  void ShowDropdownMenu();
+  void PaintArrowPart(TBitmap& cache, const BackgroundInfo& behind);
 
   AnimTimerSlot anim_;
   TBitmap glyph_;
@@ -131,6 +138,8 @@ class TsSpeedButton : public TGraphicControl {
   bool down_ = false;
   bool pressed_ = false;    // the left button went down on it
   bool dragOut_ = false;    // held, but the pointer left it
+  bool menuShowing_ = false;
+  bool* destroyed_ = nullptr;  // set while the drop-down menu shows
   int cachedState_ = -1;
   bool cachedDown_ = false;
   int cachedSpacing_ = 4;

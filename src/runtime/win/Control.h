@@ -185,7 +185,8 @@ class TWinControl : public TControl {
   void RemoveChild(TControl* c);
   bool ReflectNotification(Message& m);
   bool HandleDialogKey(WPARAM key);
-  void RouteMouse(Message& m);
+  // True when a graphic child took the message.
+  bool RouteMouse(Message& m);
   void TrackMouse();
   void UpdateGraphicHover(TControl* now);
 

@@ -1,4 +1,5 @@
 #include "runtime/win/Form.h"
+#include "runtime/win/Menus.h"
 
 #include <commctrl.h>
 
@@ -14,6 +15,10 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 TForm::~TForm() {
   MarkDestroying();
   if (Application) Application->RemoveForm(this);
+  // The window goes in a base destructor, where WM_DESTROY no longer
+  // reaches this class: the menu bar is let go here.
+  if (HandleAllocated() && TMenuItem::FromMenuHandle(GetMenu(Handle())))
+    SetMenu(Handle(), nullptr);
   if (hintWnd_) {
     DestroyWindow(hintWnd_);
     HandleCount::Released(HandleKind::Window);
@@ -230,6 +235,14 @@ void TForm::WndProc(Message& m) {
       // The form itself never keeps the focus while it has a control for it.
       FocusFirstControl();
       return;
+    case WM_MEASUREITEM: case WM_DRAWITEM: case WM_COMMAND: case WM_MENUCHAR:
+      if (DispatchMenuMessage(m)) return;
+      break;
+    case WM_DESTROY:
+      // A destroyed window takes its menu bar with it; ours belongs to its
+      // TMainMenu, which frees it itself.
+      if (TMenuItem::FromMenuHandle(GetMenu(Handle()))) SetMenu(Handle(), nullptr);
+      break;
     default:
       break;
   }

@@ -9,7 +9,7 @@
 namespace folvane {
 
 enum class HandleKind : std::size_t {
-  Window, Gdi, DeviceContext, Icon, Hook, Subclass, Timer, Com, File, Count
+  Window, Gdi, DeviceContext, Icon, Hook, Subclass, Timer, Com, File, Menu, Count
 };
 
 class HandleCount {

@@ -148,6 +148,11 @@ void TWinControl::WndProc(Message& m) {
     case WM_CTLCOLORLISTBOX:
       if (ReflectNotification(m)) return;
       break;
+    case WM_CAPTURECHANGED:
+      // Whoever took the mouse (a menu loop, another window) ends a press
+      // on a graphic child: its release will not come here.
+      if (reinterpret_cast<HWND>(m.lParam) != handle_) mouseCapture_ = nullptr;
+      break;
     case WM_ERASEBKGND:
       m.result = 1;  // painted with everything else in WM_PAINT
       if (defWndProc_ == DefWindowProcW) return;
@@ -172,7 +177,9 @@ void TWinControl::WndProc(Message& m) {
       break;
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
       TrackMouse();
-      RouteMouse(m);
+      // A press or release that a graphic child took is not the window's:
+      // an edit would otherwise move its caret under a button inside it.
+      if (RouteMouse(m) && m.msg != WM_MOUSEMOVE) return;
       break;
     case WM_MOUSELEAVE:
       tracking_ = false;
@@ -270,7 +277,7 @@ void TWinControl::UpdateGraphicHover(TControl* now) {
   if (now) now->Perform(CM_MOUSEENTER);
 }
 
-void TWinControl::RouteMouse(Message& m) {
+bool TWinControl::RouteMouse(Message& m) {
   POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
   TControl* under = GraphicChildAt(p);
   if (under && !under->Enabled()) under = nullptr;
@@ -285,9 +292,9 @@ void TWinControl::RouteMouse(Message& m) {
     mouseCapture_ = nullptr;
     if (GetCapture() == handle_) ReleaseCapture();
   }
-  if (target) {
-    target->Perform(m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
-  }
+  if (!target) return false;
+  target->Perform(m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
+  return true;
 }
 
 void TWinControl::PaintWindow(HDC dc, const RECT& clip) {

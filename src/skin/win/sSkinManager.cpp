@@ -141,6 +141,7 @@ TsSkinManager::~TsSkinManager() {
     AnnounceRemoval();
   }
   if (primaryManager == this) ReleasePrimary();
+  menus_.reset();
   for (int i = 0; i < kThirdPartyCount; ++i)
     thirdParty_[i] = JoinClassList(thirdPartyClasses_[static_cast<size_t>(i)]);
   auto& live = LiveManagers();
@@ -271,6 +272,12 @@ void TsSkinManager::SetHotWindow(HWND window) {
   if (window && IsWindow(window)) SendSkinCommand(window, SKC_CTRLACTIVATED, self);
 }
 
+MenuSkinningLink* TsSkinManager::SkinableMenus() {
+  if (!menus_ && ManagerSeams().CreateMenuSkinning && !Destroying())
+    menus_ = ManagerSeams().CreateMenuSkinning(*this);
+  return menus_.get();
+}
+
 void TsSkinManager::WindowDestroyed(HWND window) {
   if (window && window == hotWindow_) hotWindow_ = nullptr;
 }
@@ -374,6 +381,7 @@ void TsSkinManager::AnnounceNewSkin(bool withRefresh) {
   }
   model_.SkinData().Active = true;
   if (primaryManager == this) InstallDialogHook();
+  if (ManagerSeams().MenuSkinChanged) ManagerSeams().MenuSkinChanged(*this, true);
   if (withRefresh) RefreshAllWindows();
 }
 
@@ -397,6 +405,7 @@ void TsSkinManager::AnnounceRemoval() {
   FlagScope removing(SkinRemoving);
   RemoveDialogHook();
   model_.SkinData().Active = false;
+  if (ManagerSeams().MenuSkinChanged) ManagerSeams().MenuSkinChanged(*this, false);
   BroadcastSkinCommand(SKC_REMOVESKIN, reinterpret_cast<LPARAM>(this));
   model_.Clear();
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,9 @@
 
 namespace folvane {
 
+class TBitmap;
 class TForm;
+class TMenuItem;
 class TsSkinManager;
 
 // Which button events animate (TvtBtnEvents).
@@ -48,8 +51,24 @@ TvtBtnEvents& DefaultButtonEvents();
 
 struct TvtMenuSupport {
   std::string IcoLineSkin = "ICOLINE";
+  bool UseExtraLine = false;
+  int ExtraLineWidth = 32;
+  // ExtraLineFont: name and height (the caption is drawn in the extra
+  // line section's font colour).
   std::wstring ExtraLineFontName = L"Tahoma";
   int ExtraLineFontHeight = -11;
+};
+
+// What the extra line of a popup menu shows: its section, caption and glyph
+// and whether it shows at all; the handler may change each of them.
+using TvtGetExtraLineData =
+    std::function<void(TMenuItem* firstItem, std::string& skinSection, std::wstring& caption,
+                       std::unique_ptr<TBitmap>& glyph, bool& lineVisible)>;
+
+// The manager's popup-menu object (TsSkinableMenus), made by the menu layer.
+class MenuSkinningLink {
+ public:
+  virtual ~MenuSkinningLink() = default;
 };
 
 // Which foreign windows get skinned (TvtSkinningRules).
@@ -101,6 +120,10 @@ struct SkinManagerSeams {
   // SkinnedPopups is switched on.
   std::function<void(TsSkinManager&, Message&)> MenuWindowMessage;
   std::function<void(TsSkinManager&)> SkinPopupMenus;
+  // Makes the manager's popup-menu object; it is told when the manager's
+  // skin becomes active (true) or inactive (false).
+  std::function<std::unique_ptr<MenuSkinningLink>(TsSkinManager&)> CreateMenuSkinning;
+  std::function<void(TsSkinManager&, bool active)> MenuSkinChanged;
 };
 SkinManagerSeams& ManagerSeams();
 
@@ -150,7 +173,7 @@ class TsSkinManager : public TComponent {
   ThirdPartyList& ThirdParty() { return thirdParty_; }
   std::function<void(TsSkinManager*)> OnBeforeChange;
   std::function<void(TsSkinManager*)> OnAfterChange;
-  std::function<void(TsSkinManager*, std::wstring& text, int& height)> OnGetMenuExtraLineData;
+  TvtGetExtraLineData OnGetMenuExtraLineData;
 
   // --- run-time state
   const SkinModel& Model() const { return model_; }
@@ -166,6 +189,8 @@ class TsSkinManager : public TComponent {
   // A window that goes away is never kept as HotWindow.
   void WindowDestroyed(HWND window);
   bool DialogHookInstalled() const { return dialogHook_; }
+  // The popup-menu object (made on first use when the menu layer is in).
+  MenuSkinningLink* SkinableMenus();
 
   // The announcements of a skin change; public for the forms that take a
   // dialog over and for tests.
@@ -210,6 +235,7 @@ class TsSkinManager : public TComponent {
   HWND hotWindow_ = nullptr;
   bool dialogHook_ = false;
   int mainWindowHookId_ = 0;
+  std::unique_ptr<MenuSkinningLink> menus_;
 };
 
 }  // namespace folvane

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,7 +101,7 @@ TEST_F(MainForm, LayoutTextsHintsAndLimits) {
   EXPECT_EQ(SendMessageW(form->DirEdt->Handle(), EM_GETLIMITTEXT, 0, 0), 255);
   EXPECT_EQ(SendMessageW(form->IconEdt->Handle(), EM_GETLIMITTEXT, 0, 0), 255);
   EXPECT_GT(SendMessageW(form->HintEdt->Handle(), EM_GETLIMITTEXT, 0, 0), 0x7FFE);
-  EXPECT_EQ(form->IconEdt->Filter, L"All files (*.ico)|*.ico");
+  EXPECT_EQ(form->IconEdt->Filter(), L"All files (*.ico)|*.ico");
   EXPECT_EQ(form->ImageList1->Count(), 1);
 }
 
@@ -238,6 +239,52 @@ TEST(MainFormLifetime, CreatingAndFreeingFormsLeavesNoHandleBehind) {
   const auto before = HandleCount::Take();
   for (int i = 0; i < 5; ++i) round();
   EXPECT_EQ(HandleCount::Take(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// Types `name` into the file dialog's name field and confirms it; an empty
+// name cancels.
+std::function<void(HWND)> AnswerFileDialog(const std::wstring& name) {
+  return [name](HWND dialog) {
+    if (name.empty()) {
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      return;
+    }
+    HWND field = GetDlgItem(dialog, 0x47C);
+    if (!field) field = GetDlgItem(dialog, 0x480);
+    SetWindowTextW(field, name.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  };
+}
+
+TEST_F(MainForm, IconBrowseButtonChoosesAFileAndPreviewsIt) {
+  TempFolder dir;
+  const std::wstring icon = dir.File(L"green.ico");
+  WriteIcoFile(icon, RGB(0, 160, 0));
+  const RECT b = form->IconEdt->Button()->BoundsRect();
+  {
+    ModalWatcher watcher(AnswerFileDialog(icon));
+    ClickAt(form->IconEdt->Handle(), b.left + 8, 8);
+    Pump(50);
+    ASSERT_EQ(watcher.Seen().size(), 1u);
+  }
+  EXPECT_EQ(form->IconEdt->Text(), icon);
+  EXPECT_TRUE(form->Image1->HasPicture());
+  EXPECT_EQ(Focus(), form->IconEdt->Handle());
+
+  // Cancelled: the field and the preview stay as they were.
+  const HICON shown = form->Image1->Icon();
+  {
+    ModalWatcher watcher(AnswerFileDialog(L""));
+    ClickAt(form->IconEdt->Handle(), b.left + 8, 8);
+    Pump(50);
+    ASSERT_EQ(watcher.Seen().size(), 1u);
+  }
+  EXPECT_EQ(form->IconEdt->Text(), icon);
+  EXPECT_EQ(form->Image1->Icon(), shown);
 }
 
 }  // namespace
