@@ -21,3 +21,4 @@ folvane_start_xvfb build/wine/bench-xvfb.log
 folvane_prefix "$PWD/build/wine/bench-prefix"
 folvane_start_wineserver
 timeout -k 5 300 "$WINE64" build/win64/tools/painttiming/painttiming.exe
+source scripts/startbench.sh

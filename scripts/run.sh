@@ -17,7 +17,8 @@ if [ -z "${DISPLAY:-}" ]; then
   folvane_prefix "$PWD/build/wine/run-prefix" "" N
 else
   trap folvane_stop_all EXIT
-  folvane_prefix "$PWD/build/wine/run-prefix" "" Y
+  # The program draws its own frame: the window manager must not add one.
+  folvane_prefix "$PWD/build/wine/run-prefix" "" N
 fi
 
 exe=$PWD/build/win64/Folvane.exe

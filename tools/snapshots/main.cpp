@@ -11,6 +11,7 @@
 #include "ComboEditScenes.h"
 #include "FieldScenes.h"
 #include "MenuScene.h"
+#include "SkinnedFrameScenes.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
@@ -63,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(600);
   Save(form->Handle(), L"main-start.png");
   SaveButtonStates(form);
+  SkinnedFrameScenes(form);
 
   const std::wstring withIcon = MakeFolder(L"Folvane snapshot folder");
   WriteDesktopIni(withIcon, icon);

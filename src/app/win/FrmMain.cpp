@@ -143,6 +143,8 @@ void TForm1::CreateControls() {
   sBitBtn5 = MakeButton(L"sBitBtn5", L"Close", L"Close Application", L"GLYPH_CLOSE", 335, 75, 8);
 
   CreateSkinManager();
+  sSkinProvider1 = new TsSkinProvider(this);
+  sSkinProvider1->Name = L"sSkinProvider1";
   ImageList1 = new TImageList(this, 32, 32);
   ImageList1->Name = L"ImageList1";
   try {

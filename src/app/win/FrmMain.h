@@ -11,6 +11,7 @@
 #include "controls/win/sLabel.h"
 #include "controls/win/sStatusBar.h"
 #include "controls/win/sTooledit.h"
+#include "forms/win/sSkinProvider.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 #include "skin/win/sSkinManager.h"
@@ -41,6 +42,7 @@ class TForm1 : public TForm {
   TsBitBtn* sBitBtn4;
   TsBitBtn* sBitBtn5;
   TsSkinManager* sSkinManager1;
+  TsSkinProvider* sSkinProvider1;
   TImageList* ImageList1;
 
   // The About box the About button shows (created by the program start).

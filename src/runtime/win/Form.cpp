@@ -37,13 +37,27 @@ void TForm::CreateParamsFor(CreateParams& params) {
       params.style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
       params.exStyle |= WS_EX_DLGMODALFRAME;
       break;
+    case TFormBorderStyle::bsToolWindow:
+      params.style |= WS_CAPTION | WS_BORDER;
+      params.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+    case TFormBorderStyle::bsSizeToolWin:
+      params.style |= WS_CAPTION | WS_THICKFRAME;
+      params.exStyle |= WS_EX_TOOLWINDOW;
+      break;
   }
   if (BorderStyle != TFormBorderStyle::bsNone && (BorderIcons & biSystemMenu)) {
     params.style |= WS_SYSMENU;
-    if (BorderStyle != TFormBorderStyle::bsDialog) {
+    const bool fixedDialog = BorderStyle == TFormBorderStyle::bsDialog ||
+                             BorderStyle == TFormBorderStyle::bsToolWindow ||
+                             BorderStyle == TFormBorderStyle::bsSizeToolWin;
+    if (!fixedDialog) {
       if (BorderIcons & biMinimize) params.style |= WS_MINIMIZEBOX;
       if (BorderIcons & biMaximize) params.style |= WS_MAXIMIZEBOX;
     }
+    if ((BorderIcons & biHelp) && (BorderStyle == TFormBorderStyle::bsDialog ||
+                                   !(BorderIcons & (biMinimize | biMaximize))))
+      params.exStyle |= WS_EX_CONTEXTHELP;
   }
   TForm* main = Application ? Application->MainForm() : nullptr;
   if (main == this) {
@@ -92,9 +106,9 @@ void TForm::Show() {
   HandleNeeded();
   if (Position != TPosition::poDesigned && !IsWindowVisible(Handle())) CenterWindow();
   TControl::SetVisible(true);
-  ShowWindow(Handle(), SW_SHOW);
-  SetForegroundWindow(Handle());
-  UpdateWindow(Handle());
+  // Through the form's message chain, so that a skinning layer can wrap the
+  // moment the window appears.
+  Perform(CM_SHOWINGCHANGED);
 }
 
 void TForm::Hide() {
@@ -219,6 +233,13 @@ void TForm::WndProc(Message& m) {
   switch (m.msg) {
     case CM_DIALOGKEY:
       m.result = DialogKey(m.wParam) ? 1 : 0;
+      return;
+    case CM_SHOWINGCHANGED:
+      if (Visible() && HandleAllocated()) {
+        ShowWindow(Handle(), SW_SHOW);
+        SetForegroundWindow(Handle());
+        UpdateWindow(Handle());
+      }
       return;
     case WM_CLOSE:
       Close();

@@ -10,8 +10,8 @@ namespace folvane {
 
 class TApplication;
 
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
-enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
 
 // Results of a modal form.
