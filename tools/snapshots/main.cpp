@@ -95,6 +95,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
   SnapStartFolders(icon);
+  SnapAdapters();
   LocalFree(argv);
   return Failures() ? 1 : 0;
 }
