@@ -82,6 +82,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(300);
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
+  SnapAdapters();
   LocalFree(argv);
   return Failures() ? 1 : 0;
 }
