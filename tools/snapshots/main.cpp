@@ -83,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
   SnapAdapters();
+  SnapScrollingWindows();
   LocalFree(argv);
   return Failures() ? 1 : 0;
 }
