@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "paint/win/sCommonData.h"
+#include "runtime/win/Control.h"
 #include "runtime/win/HandleCount.h"
 #include "skin/SkinModel.h"
 #include "skin/win/SkinCommands.h"
@@ -292,17 +293,49 @@ void TvtScrollWnd::HandleMessage(Message& m) {
     case WM_GETTEXTLENGTH:
       break;
     default:
-      AfterMessage();
+      AfterMessage(m.msg);
+  }
+}
+
+// Messages after which the window may have set its scroll info with
+// redraw: the system repaints its own bar then even when nothing changed.
+static bool MayRepaintSystemBar(UINT msg) {
+  switch (msg) {
+    case WM_PAINT:
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SETFONT:
+    case WM_SETTEXT:
+    case WM_SETREDRAW:
+    case WM_STYLECHANGED:
+    case WM_ENABLE:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_TIMER:
+      return true;
+    default:
+      // The edit, combo-box and list-box messages, and the common
+      // controls' own.
+      return (msg >= EM_GETSEL && msg <= 0x00FF) || (msg >= CB_GETEDITSEL && msg <= 0x01BF) ||
+             (msg >= WM_USER && msg < 0x8000);
   }
 }
 
 // The system paints its bar wherever a position changes with redraw; the
 // skinned one goes back over it.
-void TvtScrollWnd::AfterMessage() {
+void TvtScrollWnd::AfterMessage(UINT msg) {
   if (!BarsActive() || sending_ || ThumbTracking) return;
   const bool h = HorzBar->ReadInfo(Handle());
   const bool v = VertBar->ReadInfo(Handle());
-  if ((h && HorzBar->Shown) || (v && VertBar->Shown)) PaintBars();
+  if (!HorzBar->Shown && !VertBar->Shown) return;
+  if (h || v || MayRepaintSystemBar(msg)) PaintBars();
 }
 
 void TvtScrollWnd::WithoutScrollStyles(Message& m) {
@@ -586,6 +619,24 @@ void TvtScrollWnd::ExcludeBars(HDC dc) const {
 }
 
 // --- flat scroll bars
+
+void RefreshControlScrollBars(TsCommonData& data, AdapterPtr& slot) {
+  auto* control = dynamic_cast<TWinControl*>(data.HostControl());
+  if (!control || control->Loading() || control->Destroying()) return;
+  if (!control->HandleAllocated()) {
+    slot.reset();
+    return;
+  }
+  const HWND wnd = control->Handle();
+  if (data.IsSkinned()) {
+    UninitializeFlatScrollBars(wnd);
+    if (slot && (slot->Released() || slot->Handle() != wnd)) slot.reset();
+    if (!slot) slot = TvtMainWnd::Attach<TvtScrollWnd>(wnd, L"", nullptr, &data);
+    return;
+  }
+  slot.reset();
+  InitializeFlatScrollBars(wnd);
+}
 
 namespace {
 

@@ -113,7 +113,7 @@ class TvtScrollWnd : public TvtMainWnd {
   void StopTimer(UINT_PTR id);
   void StartTimer(UINT_PTR id, UINT ms);
   bool PointerOnPressed();
-  void AfterMessage();
+  void AfterMessage(UINT msg);
 
   bool sending_ = false;
   bool destroying_ = false;
@@ -126,6 +126,11 @@ int SystemDefaultArrow();
 // The window's skinned bars, through the "VTSBSC" property; none when its
 // adapter has no bars.
 TvtScrollWnd* ScrollBarsOf(HWND wnd);
+
+// Gives a skinned control (the owner of `data`) skinned bars in `slot`,
+// or, for an unskinned one, takes them away and gives the platform's flat
+// bars back. Nothing happens while the control loads or goes.
+void RefreshControlScrollBars(TsCommonData& data, AdapterPtr& slot);
 
 // The platform's flat scroll bars (comctl32), loaded at run time because
 // not every import library has them; false where the system lacks them.

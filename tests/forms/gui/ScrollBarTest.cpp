@@ -5,6 +5,8 @@
 // leaving handles behind.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -82,10 +84,10 @@ class SkinnedScrollBars : public test::NoHandleLeaks {
   TvtScrollWnd* Bars() const { return ScrollBarsOf(adapter_->Handle()); }
 
   // Every shown bar on the screen equals the bar the engine paints.
-  void ExpectSkinnedBars(const char* after) {
+  void ExpectSkinnedBars(const char* after, TvtScrollWnd* of = nullptr) {
     Pump(10);
     SCOPED_TRACE(after);
-    TvtScrollWnd* bars = Bars();
+    TvtScrollWnd* bars = of ? of : Bars();
     ASSERT_TRUE(bars);
     const TBitmap shot = CaptureWindow(bars->Handle());
     int shown = 0;
@@ -203,6 +205,104 @@ TEST_F(SkinnedScrollBars, MemoKeepsItsSkinnedBarAsTextScrolls) {
   ExpectSkinnedBars("keys");
   SendMessageW(memo, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
   ExpectSkinnedBars("wheel");
+}
+
+HWND FillListView(HWND view) {
+  LVCOLUMNW col{};
+  col.mask = LVCF_TEXT | LVCF_WIDTH;
+  col.cx = 100;
+  col.pszText = const_cast<wchar_t*>(L"Name");
+  SendMessageW(view, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&col));
+  for (int i = 0; i < 60; ++i) {
+    std::wstring name = L"Row " + std::to_wstring(i);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = i;
+    item.pszText = name.data();
+    SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  return view;
+}
+
+HWND FillTree(HWND tree) {
+  for (int i = 0; i < 60; ++i) {
+    std::wstring name = L"Node " + std::to_wstring(i);
+    TVINSERTSTRUCTW ins{};
+    ins.hParent = TVI_ROOT;
+    ins.hInsertAfter = TVI_LAST;
+    ins.item.mask = TVIF_TEXT;
+    ins.item.pszText = name.data();
+    SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins));
+  }
+  return tree;
+}
+
+TEST_F(SkinnedScrollBars, ListViewsAndTreeViewsKeepTheirSkinnedBars) {
+  struct Case {
+    const wchar_t* cls;
+    DWORD style;
+    HWND (*fill)(HWND);
+  };
+  const Case cases[] = {{WC_LISTVIEWW, LVS_REPORT, FillListView}, {WC_TREEVIEWW, TVS_HASLINES, FillTree}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << std::string(c.cls, c.cls + wcslen(c.cls)));
+    HWND wnd = c.fill(RawChild(form_->Handle(), c.cls, L"", c.style | WS_VSCROLL, 10, 10, 200, 150,
+                               WS_EX_CLIENTEDGE));
+    Adapt(wnd);
+    ExpectSkinnedBars("attach");
+    SendMessageW(wnd, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_GT(Pos(), 0);
+    ExpectSkinnedBars("page down");
+    SendMessageW(wnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    ExpectSkinnedBars("wheel");
+    // A thumb dropped halfway takes the window halfway.
+    TvtScrollBar& v = *Bars()->VertBar;
+    const RECT bar = VertBar();
+    const int arrow = Bars()->ArrowLength(v);
+    const ThumbPlace thumb = PlaceThumb(bar.bottom - bar.top, arrow, v.MinThumb, v.Range());
+    PointAtWindow(wnd, {Centre(bar).x, bar.top + thumb.Start + thumb.Size / 2});
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump(20);
+    PointAtWindow(wnd, {Centre(bar).x, Centre(bar).y});
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(30);
+    const int half = (v.Info.nMax - v.Info.nMin + 1 - static_cast<int>(v.Info.nPage)) / 2;
+    EXPECT_NEAR(Pos(), half, 3);
+    ExpectSkinnedBars("thumb");
+    if (c.cls == std::wstring(WC_LISTVIEWW)) {
+      HWND header = reinterpret_cast<HWND>(SendMessageW(wnd, LVM_GETHEADER, 0, 0));
+      EXPECT_TRUE(AdapterOf(header)) << "the header is skinned";
+    }
+    adapter_.reset();
+    DestroyWindow(wnd);
+  }
+}
+
+TEST_F(SkinnedScrollBars, ADroppedDownListHasSkinnedBarsAndLeavesNothingBehind) {
+  HWND combo = RawChild(form_->Handle(), L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10,
+                        160, 200);
+  for (int i = 0; i < 40; ++i)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"Choice " + std::to_wstring(i)).c_str()));
+  SendMessageW(combo, CB_SETMINVISIBLE, 8, 0);
+  Adapt(combo);
+  COMBOBOXINFO info{sizeof(info)};
+  ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+  TvtScrollWnd* list = ScrollBarsOf(info.hwndList);
+  ASSERT_TRUE(list) << "the drop-down list has its adapter";
+  // The list's image is made on its first showing and kept: counted from then.
+  HandleCount::Snapshot before{};
+  for (int round = 0; round < 4; ++round) {
+    if (round == 1) before = HandleCount::Take();
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Pump(20);
+    SendMessageW(info.hwndList, LB_SETTOPINDEX, 10 + round, 0);
+    ExpectSkinnedBars("dropped", list);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Pump(20);
+    if (round > 0) EXPECT_EQ(HandleCount::Take(), before);
+  }
+  adapter_.reset();
+  EXPECT_EQ(AdapterOf(info.hwndList), nullptr) << "the list is let go with its combo box";
 }
 
 TEST_F(SkinnedScrollBars, ADisabledBarKeepsFortyPercentOfItsImage) {
