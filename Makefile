@@ -1,7 +1,7 @@
 # The two commands: `make run` and `make test`. Both install what is missing
 # (Debian 12, as root), build, then start the program or run every test.
 SHELL := /bin/bash
-.PHONY: all deps build run test snapshots bench fuzz clean
+.PHONY: all deps build run test snapshots bench fuzz clean installer installer-test
 
 all: build
 
@@ -19,6 +19,12 @@ test: build
 
 snapshots: build
 	@scripts/snapshots.sh
+
+installer: build
+	@scripts/installer.sh
+
+installer-test: installer
+	@scripts/installer-test.sh
 
 bench: build
 	@scripts/bench.sh

@@ -25,16 +25,19 @@ bool NamesAFolder(const std::wstring& folderText) {
 
 }  // namespace
 
-FolderCustomizer::FolderCustomizer(FolderPlatform& platform, std::function<void()> clearStep)
-    : platform_(platform), clearStep_(std::move(clearStep)) {}
+FolderCustomizer::FolderCustomizer(FolderPlatform& platform, std::function<void()> clearStep,
+                                   ShellNotifier* notifier)
+    : platform_(platform), clearStep_(std::move(clearStep)), notifier_(notifier) {}
 
 std::wstring FolderCustomizer::Apply(const std::wstring& folderText, const std::wstring& iconText,
                                      const std::wstring& tipText) {
   folderPath_ = folderText;
   iconPath_ = iconText;
   if (!NamesAFolder(folderPath_)) return kApplyFailed;
+  IniChange change = IniChange::Updated;
   try {
     const std::wstring file = DesktopIniPath();
+    if (!DesktopIniExists(file)) change = IniChange::Created;
     platform_.WriteProfileString(kSection, L"IconFile", iconPath_, file);
     platform_.WriteProfileString(kSection, L"IconIndex", L"0", file);
     platform_.WriteProfileString(kSection, L"InfoTip", tipText, file);
@@ -43,6 +46,7 @@ std::wstring FolderCustomizer::Apply(const std::wstring& folderText, const std::
   } catch (...) {
     return kApplyFailed;
   }
+  Notify(folderPath_, change);
   RunClearStep();
   return kApplied;
 }
@@ -50,12 +54,17 @@ std::wstring FolderCustomizer::Apply(const std::wstring& folderText, const std::
 std::wstring FolderCustomizer::Remove(const std::wstring& folderText) {
   folderPath_ = folderText;
   if (!NamesAFolder(folderPath_)) return kRemoveFailed;
+  IniChange change = IniChange::Unchanged;
   try {
-    platform_.DeleteFile(DesktopIniPath());
+    const std::wstring file = DesktopIniPath();
+    const bool existed = DesktopIniExists(file);
+    platform_.DeleteFile(file);
+    if (existed && !DesktopIniExists(file)) change = IniChange::Deleted;
     platform_.SetFileAttributes(folderPath_, kAttributeNormal);
   } catch (...) {
     return kRemoveFailed;
   }
+  Notify(folderPath_, change);
   RunClearStep();
   return kRemoved;
 }
@@ -92,6 +101,16 @@ void FolderCustomizer::RunClearStep() noexcept {
   } catch (...) {
   }
   ClearPaths();
+}
+
+// Asked only for the shell's sake: without a notifier the operations make
+// exactly the platform calls they always made.
+bool FolderCustomizer::DesktopIniExists(const std::wstring& file) {
+  return notifier_ && platform_.FileExists(file);
+}
+
+void FolderCustomizer::Notify(const std::wstring& folder, IniChange ini) noexcept {
+  if (notifier_) notifier_->FolderChanged(folder, ini);
 }
 
 }  // namespace folvane

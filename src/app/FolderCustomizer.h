@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/FolderPlatform.h"
+#include "app/ShellNotifier.h"
 
 namespace folvane {
 
@@ -18,9 +19,11 @@ struct PreviewResult {
 // its desktop.ini and attributes, take them away again, and find the icon to
 // preview. Each takes the main window's field texts and returns the status
 // text for its status line; the main window's clear step is passed in.
+// After a change succeeds, `notifier` (when given) tells the shell.
 class FolderCustomizer {
  public:
-  FolderCustomizer(FolderPlatform& platform, std::function<void()> clearStep);
+  FolderCustomizer(FolderPlatform& platform, std::function<void()> clearStep,
+                   ShellNotifier* notifier = nullptr);
 
   std::wstring Apply(const std::wstring& folderText, const std::wstring& iconText, const std::wstring& tipText);
   std::wstring Remove(const std::wstring& folderText);
@@ -37,9 +40,12 @@ class FolderCustomizer {
  private:
   std::wstring DesktopIniPath() const;
   void RunClearStep() noexcept;
+  bool DesktopIniExists(const std::wstring& file);
+  void Notify(const std::wstring& folder, IniChange ini) noexcept;
 
   FolderPlatform& platform_;
   std::function<void()> clearStep_;
+  ShellNotifier* notifier_;
   std::wstring folderPath_;
   std::wstring iconPath_;
 };

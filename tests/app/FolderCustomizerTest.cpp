@@ -35,12 +35,16 @@ class FakePlatform : public FolderPlatform {
   void SetFileAttributes(const std::wstring& path, std::uint32_t attributes) override {
     log.push_back(L"attributes " + path + L" " + std::to_wstring(attributes));
   }
-  void DeleteFile(const std::wstring& path) override { log.push_back(L"delete " + path); }
+  void DeleteFile(const std::wstring& path) override {
+    log.push_back(L"delete " + path);
+    if (!deleteFails) files.erase(path);
+  }
 
   std::vector<std::wstring> log;
   std::set<std::wstring> files;
   std::map<std::wstring, std::wstring> values;  // "file|key" -> value
   int writesBeforeFailure = -1;                 // the write that fails, counted from 1
+  bool deleteFails = false;
   std::function<std::exception_ptr()> failure = [] {
     return std::make_exception_ptr(EIniFileException::UnableToWriteTo(L"x"));
   };
@@ -156,6 +160,47 @@ TEST(FolderCustomizerWithoutClearStep, StillEmptiesThePaths) {
   EXPECT_EQ(customizer.Apply(L"C:\\Work", L"C:\\i.ico", L""), L"Last action: folder was changed successfully");
   EXPECT_EQ(customizer.FolderPath(), L"");
   EXPECT_EQ(customizer.IconPath(), L"");
+}
+
+}  // namespace
+}  // namespace folvane
+
+namespace folvane {
+namespace {
+
+class RecordingNotifier : public ShellNotifier {
+ public:
+  void FolderChanged(const std::wstring& folder, IniChange ini) noexcept override { calls.push_back({folder, ini}); }
+  std::vector<std::pair<std::wstring, IniChange>> calls;
+};
+
+using Calls = std::vector<std::pair<std::wstring, IniChange>>;
+
+// The shell hears of a change only when it happened, with what became of
+// desktop.ini; the status texts are the same with or without a notifier.
+TEST(FolderCustomizerNotifies, EachSuccessfulChangeOnce) {
+  FakePlatform platform;
+  RecordingNotifier notifier;
+  FolderCustomizer customizer(platform, nullptr, &notifier);
+
+  EXPECT_EQ(customizer.Apply(L"C:\\Work", L"C:\\i.ico", L""), L"Last action: folder was changed successfully");
+  EXPECT_EQ(customizer.Apply(L"C:\\Work", L"C:\\j.ico", L""), L"Last action: folder was changed successfully");
+  platform.writesBeforeFailure = 1;
+  EXPECT_EQ(customizer.Apply(L"C:\\Denied", L"C:\\i.ico", L""), L"IO Error");
+  EXPECT_EQ(notifier.calls, (Calls{{L"C:\\Work", IniChange::Created}, {L"C:\\Work", IniChange::Updated}}));
+
+  notifier.calls.clear();
+  platform.files.insert(L"C:\\Locked\\desktop.ini");
+  platform.deleteFails = true;
+  EXPECT_EQ(customizer.Remove(L"C:\\Locked"), L"Last action: remove icon from folder");
+  platform.deleteFails = false;
+  EXPECT_EQ(customizer.Remove(L"C:\\Work"), L"Last action: remove icon from folder");
+  EXPECT_EQ(customizer.Remove(L"C:\\Work"), L"Last action: remove icon from folder");
+  EXPECT_EQ(customizer.Remove(L""), L"Last action: IO Error");
+  // A deletion that failed is no deletion to announce.
+  EXPECT_EQ(notifier.calls, (Calls{{L"C:\\Locked", IniChange::Unchanged},
+                                   {L"C:\\Work", IniChange::Deleted},
+                                   {L"C:\\Work", IniChange::Unchanged}}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Snapshot.h"
+#include "StartFolderScene.h"
 
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
@@ -82,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(300);
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
+  SnapStartFolders(icon);
   SnapAdapters();
   SnapScrollingWindows();
   LocalFree(argv);

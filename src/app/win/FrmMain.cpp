@@ -1,7 +1,9 @@
 #include "app/win/FrmMain.h"
 
 #include "app/WindowsFolderPlatform.h"
+#include "app/WindowsShellNotifier.h"
 #include "app/win/About.h"
+#include "app/win/PreviewIcon.h"
 #include "runtime/win/Resources.h"
 
 namespace folvane {
@@ -41,7 +43,8 @@ Edit* MakeEdit(TForm* form, const wchar_t* name, const wchar_t* hint, int top, i
 TForm1::TForm1(TComponent* owner, std::unique_ptr<FolderPlatform> platform)
     : TForm(owner),
       platform_(platform ? std::move(platform) : MakeWindowsFolderPlatform()),
-      customizer_(*platform_, [this] { ClearFields(); }) {
+      notifier_(MakeWindowsShellNotifier()),
+      customizer_(*platform_, [this] { ClearFields(); }, notifier_.get()) {
   BeginLoading();
   Name = L"Form1";
   SetCaption(L"Folvane");
@@ -169,13 +172,13 @@ void TForm1::DirEdtChange(TControl*) {
   // A failed load raises to the standard error report; the preview keeps
   // the picture it had.
   if (preview.defaultIcon) Image1->SetIcon(ImageList1->GetIcon(0));
-  else Image1->SetIcon(LoadIconFile(preview.iconFile));
+  else Image1->SetIcon(LoadPreviewIcon(PreviewIconPath(customizer_.FolderPath(), preview.iconFile)));
 }
 
 void TForm1::IconEdtChange(TControl*) {
   const std::wstring path = IconEdt->Text();
   if (path.empty() || !platform_->FileExists(path)) return;
-  Image1->SetIcon(LoadIconFile(path));
+  Image1->SetIcon(LoadPreviewIcon(path));
 }
 
 void TForm1::sBitBtn1Click(TControl*) {

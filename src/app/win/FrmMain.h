@@ -58,6 +58,7 @@ class TForm1 : public TForm {
   void sBitBtn5Click(TControl*);
 
   std::unique_ptr<FolderPlatform> platform_;
+  std::unique_ptr<ShellNotifier> notifier_;
   FolderCustomizer customizer_;
 };
 
