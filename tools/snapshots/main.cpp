@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "FieldScenes.h"
+#include "PathDialogScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
@@ -74,6 +76,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(400);
   Save(about->Handle(), L"about.png");
   about->Hide();
+  SnapFieldScenes(*form);
+  PathDialogScene();
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");

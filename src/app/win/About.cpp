@@ -17,9 +17,10 @@ void ShellOpen(const std::wstring& address) {
                 nullptr, SW_SHOWNORMAL);
 }
 
-TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const wchar_t* caption, int left,
-                  int top, int width, int height) {
-  auto* label = new TLabel(owner);
+template <typename Label = TLabel>
+Label* MakeLabel(TComponent* owner, TWinControl* parent, const wchar_t* caption, int left,
+                 int top, int width, int height) {
+  auto* label = new Label(owner);
   label->SetParent(parent);
   label->SetCaption(caption);
   label->SetBounds(left, top, width, height);
@@ -51,7 +52,7 @@ TAboutBox::TAboutBox(TComponent* owner) : TForm(owner) {
   Panel1->Font() = Font();
   Panel1->TabOrder = 0;
 
-  sLabelFX1 = MakeLabel(this, Panel1, L"Folvane 1.0", 36, 1, 209, 28);
+  sLabelFX1 = MakeLabel<TsLabelFX>(this, Panel1, L"Folvane 1.0", 36, 1, 209, 28);
   sLabelFX1->Name = L"sLabelFX1";
   sLabelFX1->Font() = TFont(L"MS Sans Serif", -19, clBlack);
   sLabelFX1->Font().SetStyle(fsBold);
@@ -64,7 +65,7 @@ TAboutBox::TAboutBox(TComponent* owner) : TForm(owner) {
   MakerLabel->Name = L"MakerLabel";
   MakerLabel->Font() = Font();
 
-  sLabel1 = MakeLabel(this, Panel1, L"A Folder customizing tool", 73, 48, 117, 13);
+  sLabel1 = MakeLabel<TsLabel>(this, Panel1, L"A Folder customizing tool", 73, 48, 117, 13);
   sLabel1->Name = L"sLabel1";
   sLabel1->Font() = TFont(L"MS Sans Serif", -11, clBlack);
 

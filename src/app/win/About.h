@@ -6,6 +6,8 @@
 #include <string>
 
 #include "controls/win/sBitBtn.h"
+#include "controls/win/sLabel.h"
+#include "controls/win/sLabelFX.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 
@@ -17,9 +19,9 @@ class TAboutBox : public TForm {
   const wchar_t* ClassName() const override { return L"TAboutBox"; }
 
   TPanel* Panel1;
-  TLabel* sLabelFX1;
+  TsLabelFX* sLabelFX1;
   TLabel* MakerLabel;
-  TLabel* sLabel1;
+  TsLabel* sLabel1;
   TLabel* Comments;
   TImage* Image1;
   TsBitBtn* sBitBtn1;

@@ -5,6 +5,7 @@
 #include "app/win/About.h"
 #include "app/win/PreviewIcon.h"
 #include "runtime/win/Resources.h"
+#include "shell/win/vtPathDialog.h"
 
 namespace folvane {
 
@@ -12,8 +13,8 @@ namespace {
 
 constexpr TColor kFieldFont = clBlack;
 
-TLabel* MakeLabel(TForm* form, const wchar_t* name, const wchar_t* caption, int top, int width) {
-  auto* label = new TLabel(form);
+TsLabel* MakeLabel(TForm* form, const wchar_t* name, const wchar_t* caption, int top, int width) {
+  auto* label = new TsLabel(form);
   label->Name = name;
   label->SetParent(form);
   label->Font() = TFont(L"Tahoma", -11, clBlack);
@@ -102,7 +103,7 @@ void TForm1::CreateControls() {
   Image1->SetParent(this);
   Image1->SetBounds(371, 49, 32, 32);
 
-  sBevel1 = new TBevel(this);
+  sBevel1 = new TsBevel(this);
   sBevel1->Name = L"sBevel1";
   sBevel1->SetParent(this);
   sBevel1->SetBounds(364, 44, 46, 42);
@@ -116,16 +117,19 @@ void TForm1::CreateControls() {
       this, L"DirEdt", L"Browse and select a folder to customize or to remove customization", 17,
       402, 255, 0);
   DirEdt->Root = TRootFolder::rfDesktop;
+  DirEdt->Chooser = PathDialogChooser(std::make_shared<DirectoryChooserSettings>());
   IconEdt = MakeEdit<TFilenameEdit>(this, L"IconEdt", L"Browse and select icon file", 54, 350,
                                     255, 1);
   IconEdt->Filter = L"All files (*.ico)|*.ico";
 
   sBitBtn1 = MakeButton(L"sBitBtn1", L"Apply", L"Apply changes to folder", L"GLYPH_APPLY", 8, 74, 2);
 
-  HintEdt = MakeEdit<TEdit>(this, L"HintEdt", L"Enter folder info tip ", 91, 402, 0, 3);
+  HintEdt = MakeEdit<TsEdit>(this, L"HintEdt", L"Enter folder info tip ", 91, 402, 0, 3);
+  HintEdt->SkinData.SetSkinSection(L"EDIT");
 
-  sStatusBar1 = new TStatusBar(this);
+  sStatusBar1 = new TsStatusBar(this);
   sStatusBar1->Name = L"sStatusBar1";
+  sStatusBar1->SkinData.SetSkinSection(L"STATUSBAR");
   sStatusBar1->SetParent(this);
   sStatusBar1->SetBounds(0, 169, 418, 19);
   sStatusBar1->SimplePanel = true;

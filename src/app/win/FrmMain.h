@@ -6,6 +6,10 @@
 
 #include "app/FolderCustomizer.h"
 #include "controls/win/sBitBtn.h"
+#include "controls/win/sBevel.h"
+#include "controls/win/sEdit.h"
+#include "controls/win/sLabel.h"
+#include "controls/win/sStatusBar.h"
 #include "runtime/win/ExtCtrls.h"
 #include "runtime/win/StdCtrls.h"
 #include "skin/win/sSkinManager.h"
@@ -22,15 +26,15 @@ class TForm1 : public TForm {
   const wchar_t* ClassName() const override { return L"TForm1"; }
 
   TImage* Image1;
-  TBevel* sBevel1;
-  TLabel* sLabel1;
-  TLabel* sLabel2;
-  TLabel* sLabel3;
+  TsBevel* sBevel1;
+  TsLabel* sLabel1;
+  TsLabel* sLabel2;
+  TsLabel* sLabel3;
   TDirectoryEdit* DirEdt;
   TFilenameEdit* IconEdt;
   TsBitBtn* sBitBtn1;
-  TEdit* HintEdt;
-  TStatusBar* sStatusBar1;
+  TsEdit* HintEdt;
+  TsStatusBar* sStatusBar1;
   TsBitBtn* sBitBtn2;
   TsBitBtn* sBitBtn3;
   TsBitBtn* sBitBtn4;

@@ -21,10 +21,30 @@ void TLabel::SetCaption(const std::wstring& text) {
 void TLabel::AdjustSize() {
   if (!AutoSize || WordWrap) return;
   WindowDC screen(nullptr);
-  SelectGuard font(screen.Get(), Font().Handle());
   RECT r{0, 0, 0, 0};
-  DrawTextW(screen.Get(), Caption().c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-  SetBounds(Left(), Top(), r.right, r.bottom);
+  DoDrawText(screen.Get(), r, TextFlags() | DT_CALCRECT);
+  SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+}
+
+UINT TLabel::TextFlags() const {
+  UINT flags = DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+  if (Alignment == TAlignment::taCenter) flags |= DT_CENTER;
+  else if (Alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  if (!ShowAccelChar) flags |= DT_NOPREFIX;
+  switch (EllipsisPosition) {
+    case TEllipsisPosition::epPathEllipsis: flags |= DT_PATH_ELLIPSIS; break;
+    case TEllipsisPosition::epEndEllipsis: flags |= DT_END_ELLIPSIS; break;
+    case TEllipsisPosition::epWordEllipsis: flags |= DT_WORD_ELLIPSIS; break;
+    case TEllipsisPosition::epNone: break;
+  }
+  return flags;
+}
+
+std::wstring TLabel::TextToDraw(UINT flags) const {
+  std::wstring text = Caption();
+  // Measured with a blank so that an empty label keeps a line's height.
+  if ((flags & DT_CALCRECT) && (text.empty() || (ShowAccelChar && text == L"&"))) text += L' ';
+  return text;
 }
 
 void TLabel::Paint(HDC dc) {
@@ -33,28 +53,31 @@ void TLabel::Paint(HDC dc) {
     BrushHandle b(CreateSolidBrush(ColorToRGB(Color())));
     FillRect(dc, &r, b.Get());
   }
-  SelectGuard font(dc, Font().Handle());
-  SetBkMode(dc, TRANSPARENT);
-  UINT flags = DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-  if (Alignment == TAlignment::taCenter) flags |= DT_CENTER;
-  else if (Alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  const UINT flags = TextFlags();
   if (Layout != TTextLayout::tlTop) {
     RECT calc = r;
-    DrawTextW(dc, Caption().c_str(), -1, &calc, flags | DT_CALCRECT);
+    DoDrawText(dc, calc, flags | DT_CALCRECT);
     const int offset = Height() - (calc.bottom - calc.top);
     r.top += Layout == TTextLayout::tlCenter ? offset / 2 : offset;
   }
-  if (Enabled()) {
+  DoDrawText(dc, r, flags);
+}
+
+void TLabel::DoDrawText(HDC dc, RECT& r, UINT flags) {
+  const std::wstring text = TextToDraw(flags);
+  SelectGuard font(dc, Font().Handle());
+  SetBkMode(dc, TRANSPARENT);
+  if (Enabled() || (flags & DT_CALCRECT)) {
     SetTextColor(dc, ColorToRGB(Font().Color()));
-    DrawTextW(dc, Caption().c_str(), -1, &r, flags);
-  } else {
-    OffsetRect(&r, 1, 1);
-    SetTextColor(dc, ColorToRGB(clBtnHighlight));
-    DrawTextW(dc, Caption().c_str(), -1, &r, flags);
-    OffsetRect(&r, -1, -1);
-    SetTextColor(dc, ColorToRGB(clBtnShadow));
-    DrawTextW(dc, Caption().c_str(), -1, &r, flags);
+    DrawTextW(dc, text.c_str(), -1, &r, flags);
+    return;
   }
+  OffsetRect(&r, 1, 1);
+  SetTextColor(dc, ColorToRGB(clBtnHighlight));
+  DrawTextW(dc, text.c_str(), -1, &r, flags);
+  OffsetRect(&r, -1, -1);
+  SetTextColor(dc, ColorToRGB(clBtnShadow));
+  DrawTextW(dc, text.c_str(), -1, &r, flags);
 }
 
 namespace {

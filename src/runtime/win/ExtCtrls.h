@@ -14,6 +14,7 @@ namespace folvane {
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 
 class TLabel : public TGraphicControl {
  public:
@@ -22,12 +23,25 @@ class TLabel : public TGraphicControl {
   bool AutoSize = true;
   bool WordWrap = false;
   bool Transparent = true;
+  // "&" underlines the next character (and "&&" shows one "&").
+  bool ShowAccelChar = true;
+  TEllipsisPosition EllipsisPosition = TEllipsisPosition::epNone;
   TTextLayout Layout = TTextLayout::tlTop;
   TAlignment Alignment = TAlignment::taLeftJustify;
+  // The control an accelerator of the caption focuses.
+  TControl* FocusControl = nullptr;
   void SetCaption(const std::wstring& text) override;
   void Paint(HDC dc) override;
   // Fits the size to the caption when AutoSize is on.
   void AdjustSize();
+
+ protected:
+  // The DrawText flags of the label's settings.
+  UINT TextFlags() const;
+  // Draws the caption into `rect`, or measures it with DT_CALCRECT (an
+  // empty caption or a lone "&" is measured with a blank appended).
+  virtual void DoDrawText(HDC dc, RECT& rect, UINT flags);
+  std::wstring TextToDraw(UINT flags) const;
 };
 
 enum class TBevelShape { bsBox, bsFrame };

@@ -32,10 +32,15 @@ void TForm::CreateParamsFor(CreateParams& params) {
       params.style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
       params.exStyle |= WS_EX_DLGMODALFRAME;
       break;
+    case TFormBorderStyle::bsSizeToolWin:
+      params.style |= WS_CAPTION | WS_THICKFRAME;
+      params.exStyle |= WS_EX_TOOLWINDOW;
+      break;
   }
   if (BorderStyle != TFormBorderStyle::bsNone && (BorderIcons & biSystemMenu)) {
     params.style |= WS_SYSMENU;
-    if (BorderStyle != TFormBorderStyle::bsDialog) {
+    if (BorderStyle != TFormBorderStyle::bsDialog &&
+        BorderStyle != TFormBorderStyle::bsSizeToolWin) {
       if (BorderIcons & biMinimize) params.style |= WS_MINIMIZEBOX;
       if (BorderIcons & biMaximize) params.style |= WS_MAXIMIZEBOX;
     }

@@ -10,7 +10,7 @@ namespace folvane {
 
 class TApplication;
 
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsSizeToolWin };
 enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
 

@@ -113,10 +113,13 @@ class MemoryDC {
   HGDIOBJ oldBitmap_ = nullptr;
 };
 
-// GetDC/ReleaseDC of a window (or of the screen with a null window).
+// GetDC/ReleaseDC of a window (or of the screen with a null window); with
+// `wholeWindow` GetWindowDC, frame included, with (0, 0) at the window's
+// top-left corner.
 class WindowDC {
  public:
-  explicit WindowDC(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {
+  explicit WindowDC(HWND wnd, bool wholeWindow = false)
+      : wnd_(wnd), dc_(wholeWindow ? GetWindowDC(wnd) : GetDC(wnd)) {
     if (dc_) HandleCount::Created(HandleKind::DeviceContext);
   }
   ~WindowDC() {

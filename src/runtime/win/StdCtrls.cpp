@@ -20,13 +20,53 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
 void TEdit::CreateParamsFor(CreateParams& params) {
   TWinControl::CreateParamsFor(params);
   params.baseClass = L"EDIT";
-  params.style |= ES_AUTOHSCROLL | (ReadOnly ? ES_READONLY : 0);
-  params.exStyle |= WS_EX_CLIENTEDGE;
+  params.style |= ES_AUTOHSCROLL | (ReadOnly ? ES_READONLY : 0) | (passwordChar_ ? ES_PASSWORD : 0);
+  if (BorderStyle == TBorderStyle::bsSingle) {
+    if (Ctl3D) params.exStyle |= WS_EX_CLIENTEDGE;
+    else params.style |= WS_BORDER;
+  }
 }
 
 void TEdit::CreateWindowHandleDone() {
   SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  if (passwordChar_) SendMessageW(Handle(), EM_SETPASSWORDCHAR, passwordChar_, 0);
   lastText_ = Caption();
+  if (BevelEdgeWidth() > 0)
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TEdit::SetPasswordChar(wchar_t c) {
+  passwordChar_ = c;
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), EM_SETPASSWORDCHAR, c, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int TEdit::BevelEdgeWidth() const {
+  if (BevelKind == TBevelKind::bkNone) return 0;
+  return (BevelInner != TBevelCut::bvNone ? 1 : 0) + (BevelOuter != TBevelCut::bvNone ? 1 : 0);
+}
+
+void TEdit::PaintBevelEdges() {
+  const int width = BevelEdgeWidth();
+  if (width == 0) return;
+  WindowDC dc(Handle(), true);
+  RECT r{0, 0, Width(), Height()};
+  if (BorderStyle == TBorderStyle::bsSingle) InflateRect(&r, Ctl3D ? -2 : -1, Ctl3D ? -2 : -1);
+  auto edge = [&](TBevelCut cut) {
+    if (cut == TBevelCut::bvNone) return;
+    const bool raised = cut == TBevelCut::bvRaised;
+    Frame3D(dc.Get(), r, raised ? clBtnHighlight : clBtnShadow,
+            raised ? clBtnShadow : clBtnHighlight, 1);
+  };
+  edge(BevelOuter);
+  edge(BevelInner);
+}
+
+void TMaskEdit::SetEditMask(const std::wstring& mask) {
+  if (!mask.empty()) throw EInvalidOperation(L"Input masks are not supported");
+  editMask_ = mask;
 }
 
 std::wstring TEdit::Text() const {
@@ -77,6 +117,17 @@ void TEdit::WndProc(Message& m) {
       m.result = reinterpret_cast<LRESULT>(ColorBrush());
       return;
     }
+    case WM_NCCALCSIZE:
+      TWinControl::WndProc(m);
+      if (const int bevel = BevelEdgeWidth(); bevel > 0 && m.lParam) {
+        RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lParam)->rgrc[0];
+        InflateRect(&client, -bevel, -bevel);
+      }
+      return;
+    case WM_NCPAINT:
+      TWinControl::WndProc(m);
+      PaintBevelEdges();
+      return;
     default:
       break;
   }
@@ -337,22 +388,94 @@ void TPanel::PaintBackground(HDC dc, const RECT& clip) {
 
 TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) { Align = TAlign::alBottom; }
 
+bool TStatusBar::SizeGripShown() const {
+  const TForm* form = ParentForm();
+  return SizeGrip && form && form->BorderStyle == TFormBorderStyle::bsSizeable;
+}
+
 void TStatusBar::CreateParamsFor(CreateParams& params) {
   TWinControl::CreateParamsFor(params);
   params.baseClass = STATUSCLASSNAMEW;
-  // Our own layout places it; no size grip on a fixed-size window.
+  // Our own layout places it; the grip only where the form can be resized.
   params.style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+  if (SizeGripShown()) params.style |= SBARS_SIZEGRIP;
 }
 
 void TStatusBar::CreateWindowHandleDone() {
+  SendPanels();
   SendMessageW(Handle(), SB_SIMPLE, SimplePanel ? TRUE : FALSE, 0);
   SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(simpleText_.c_str()));
+  if (borderWidth_ > 0)
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TStatusBar::SendPanels() {
+  if (!HandleAllocated() || Panels.empty()) return;
+  std::vector<int> edges;
+  int right = 0;
+  for (size_t i = 0; i < Panels.size(); ++i) {
+    right += Panels[i].Width;
+    edges.push_back(i + 1 == Panels.size() ? -1 : right);
+  }
+  SendMessageW(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  for (size_t i = 0; i < Panels.size(); ++i) SetPanelText(static_cast<int>(i), Panels[i].Text);
+}
+
+void TStatusBar::PanelsChanged() {
+  SendPanels();
+  Invalidate();
+}
+
+void TStatusBar::SetPanelText(int index, const std::wstring& text) {
+  if (index < 0 || static_cast<size_t>(index) >= Panels.size()) return;
+  Panels[static_cast<size_t>(index)].Text = text;
+  if (!HandleAllocated()) return;
+  const TStatusPanel& p = Panels[static_cast<size_t>(index)];
+  WPARAM how = static_cast<WPARAM>(index);
+  if (p.Style == TStatusPanelStyle::psOwnerDraw) how |= SBT_OWNERDRAW;
+  const bool ownerDraw = p.Style == TStatusPanelStyle::psOwnerDraw;
+  SendMessageW(Handle(), SB_SETTEXTW, how,
+               ownerDraw ? 0 : reinterpret_cast<LPARAM>(p.Text.c_str()));
+}
+
+void TStatusBar::SetSimplePanel(bool simple) {
+  SimplePanel = simple;
+  if (HandleAllocated()) SendMessageW(Handle(), SB_SIMPLE, simple ? TRUE : FALSE, 0);
 }
 
 void TStatusBar::SetSimpleText(const std::wstring& text) {
   simpleText_ = text;
   if (HandleAllocated())
     SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(simpleText_.c_str()));
+}
+
+void TStatusBar::SetBorderWidth(int width) {
+  borderWidth_ = std::max(width, 0);
+  if (HandleAllocated())
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TStatusBar::WndProc(Message& m) {
+  switch (m.msg) {
+    case WM_NCCALCSIZE:
+      TWinControl::WndProc(m);
+      if (borderWidth_ > 0 && m.lParam) {
+        RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lParam)->rgrc[0];
+        InflateRect(&client, -borderWidth_, -borderWidth_);
+      }
+      return;
+    case CN_DRAWITEM: {
+      const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
+      if (OnDrawPanel) OnDrawPanel(this, item.hDC, static_cast<int>(item.itemID), item.rcItem);
+      m.result = TRUE;
+      return;
+    }
+    default:
+      break;
+  }
+  TWinControl::WndProc(m);
 }
 
 }  // namespace folvane

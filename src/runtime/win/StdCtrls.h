@@ -6,11 +6,19 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "runtime/win/Bitmap.h"
+#include "runtime/win/ExtCtrls.h"
 #include "runtime/win/Form.h"
 
 namespace folvane {
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+// A control's own border: none, or a single line (3-D with Ctl3D).
+enum class TBorderStyle { bsNone, bsSingle };
+// Bevels drawn in the non-client area; bkNone leaves the border alone.
+enum class TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
 
 class TEdit : public TWinControl {
  public:
@@ -22,6 +30,17 @@ class TEdit : public TWinControl {
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length);
   bool ReadOnly = false;
+  // Set before the window is made.
+  TBorderStyle BorderStyle = TBorderStyle::bsSingle;
+  bool Ctl3D = true;
+  TBevelCut BevelInner = TBevelCut::bvRaised;
+  TBevelCut BevelOuter = TBevelCut::bvLowered;
+  TBevelKind BevelKind = TBevelKind::bkNone;
+  // Each character shows as this one; 0 shows the text.
+  wchar_t PasswordChar() const { return passwordChar_; }
+  void SetPasswordChar(wchar_t c);
+  // The width of the bevel edges inside the border (0 without a bevel kind).
+  int BevelEdgeWidth() const;
 
   // Fires only when the text really changed.
   TNotifyEvent OnChange;
@@ -33,8 +52,35 @@ class TEdit : public TWinControl {
   virtual void Change();
 
  private:
+  void PaintBevelEdges();
   int maxLength_ = 0;
+  wchar_t passwordChar_ = 0;
   std::wstring lastText_;
+};
+
+// Raised for an operation a control does not offer.
+class EInvalidOperation : public std::exception {
+ public:
+  explicit EInvalidOperation(std::wstring message) : message_(std::move(message)) {}
+  const std::wstring& Message() const { return message_; }
+  const char* what() const noexcept override { return "folvane::EInvalidOperation"; }
+
+ private:
+  std::wstring message_;
+};
+
+// An edit with an input mask. No mask engine is built: setting a mask other
+// than the empty one is refused with EInvalidOperation, so that a mask is
+// never silently ignored.
+class TMaskEdit : public TEdit {
+ public:
+  using TEdit::TEdit;
+  const wchar_t* ClassName() const override { return L"TMaskEdit"; }
+  const std::wstring& EditMask() const { return editMask_; }
+  void SetEditMask(const std::wstring& mask);
+
+ private:
+  std::wstring editMask_;
 };
 
 class TSpeedButton;
@@ -119,8 +165,6 @@ class TBitBtn : public TButtonControl {
   TBitBtnKind kind_ = TBitBtnKind::bkCustom;
 };
 
-enum class TBevelCut { bvNone, bvLowered, bvRaised };
-
 class TPanel : public TWinControl {
  public:
   explicit TPanel(TComponent* owner);
@@ -134,20 +178,51 @@ class TPanel : public TWinControl {
   void PaintBackground(HDC dc, const RECT& clip) override;
 };
 
+enum class TStatusPanelStyle { psText, psOwnerDraw };
+
+struct TStatusPanel {
+  std::wstring Text;
+  int Width = 50;
+  TAlignment Alignment = TAlignment::taLeftJustify;
+  TStatusPanelStyle Style = TStatusPanelStyle::psText;
+};
+
+class TStatusBar;
+using TDrawPanelEvent =
+    std::function<void(TStatusBar* sender, HDC dc, int panel, const RECT& rect)>;
+
 class TStatusBar : public TWinControl {
  public:
   explicit TStatusBar(TComponent* owner);
   const wchar_t* ClassName() const override { return L"TStatusBar"; }
+  // One text over the whole bar instead of the panels; set before the
+  // window is made, or through SetSimplePanel.
   bool SimplePanel = true;
+  void SetSimplePanel(bool simple);
   const std::wstring& SimpleText() const { return simpleText_; }
   void SetSimpleText(const std::wstring& text);
+  // The panels of the non-simple mode; call PanelsChanged after editing.
+  std::vector<TStatusPanel> Panels;
+  void PanelsChanged();
+  void SetPanelText(int index, const std::wstring& text);
+  // A grip is shown only where the form can really be resized.
+  bool SizeGrip = true;
+  bool SizeGripShown() const;
+  // A frame of this width around the panels (non-client).
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int width);
+  // Owner-drawn panels are painted by this handler.
+  TDrawPanelEvent OnDrawPanel;
 
  protected:
   void CreateParamsFor(CreateParams& params) override;
   void CreateWindowHandleDone() override;
+  void WndProc(Message& m) override;
 
  private:
+  void SendPanels();
   std::wstring simpleText_;
+  int borderWidth_ = 0;
 };
 
 // Draws a raised or lowered 3-D frame and shrinks `r` by its width.

@@ -1,4 +1,4 @@
-#include "paint/win/sBoundLabel.h"
+#include "controls/win/sBoundLabel.h"
 
 #include <algorithm>
 

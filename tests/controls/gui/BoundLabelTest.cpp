@@ -5,7 +5,7 @@
 
 #include "controls/win/sEditLabel.h"
 #include "paint/gui/SkinnedTestControls.h"
-#include "paint/win/sBoundLabel.h"
+#include "controls/win/sBoundLabel.h"
 #include "support/GuiTest.h"
 
 using namespace folvane;
