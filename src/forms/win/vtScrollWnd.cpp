@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/win/vtEditWnd.h"
 #include "paint/win/sCommonData.h"
 #include "runtime/win/Control.h"
 #include "runtime/win/HandleCount.h"
@@ -631,7 +632,8 @@ void RefreshControlScrollBars(TsCommonData& data, AdapterPtr& slot) {
   if (data.IsSkinned()) {
     UninitializeFlatScrollBars(wnd);
     if (slot && (slot->Released() || slot->Handle() != wnd)) slot.reset();
-    if (!slot) slot = TvtMainWnd::Attach<TvtScrollWnd>(wnd, L"", nullptr, &data);
+    // Edit-like frame from the control's section around the bars.
+    if (!slot) slot = TvtMainWnd::Attach<TvtEditWnd>(wnd, L"", nullptr, &data);
     return;
   }
   slot.reset();

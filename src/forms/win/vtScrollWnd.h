@@ -127,7 +127,8 @@ int SystemDefaultArrow();
 // adapter has no bars.
 TvtScrollWnd* ScrollBarsOf(HWND wnd);
 
-// Gives a skinned control (the owner of `data`) skinned bars in `slot`,
+// Gives a skinned control (the owner of `data`) a skinned frame and bars in
+// `slot`,
 // or, for an unskinned one, takes them away and gives the platform's flat
 // bars back. Nothing happens while the control loads or goes.
 void RefreshControlScrollBars(TsCommonData& data, AdapterPtr& slot);
