@@ -166,9 +166,7 @@ void TvtScrollWnd::PaintBars(HDC into) {
 }
 
 void TvtScrollWnd::PaintCorner(HDC dc) {
-  if (!HorzBar->Shown || !VertBar->Shown) return;
-  const RECT h = BarRect(*HorzBar), v = BarRect(*VertBar);
-  const RECT corner{v.left, h.top, v.right, h.bottom};
+  const RECT corner = CornerRect();
   if (IsRectEmpty(&corner)) return;
   TBitmap image(corner.right - corner.left, corner.bottom - corner.top);
   TColor color = 0;
@@ -181,6 +179,16 @@ void TvtScrollWnd::PaintCorner(HDC dc) {
       const bool fromImage = behind.IsBitmap && behind.Bitmap && behind.Bitmap->Contains(sx, sy);
       px.SetColor(x, y, fromImage ? behind.Bitmap->GetColor(sx, sy) : color);
     }
+  const SkinModel* model = SkinData()->Model();
+  if (model && CornerIsSizeBox()) {
+    const int grip = model->FindMask(model->FindSection("GLOBALINFO"), "GLOBALINFO", "GRIPIMAGE");
+    if (const TsMaskData* mask = model->Mask(grip)) {
+      const MaskSize size = model->MaskStateSize(grip);
+      const PixelBuffer backdrop = px.Clone();
+      PaintGlyph(px, {std::max(px.Width() - size.x, 0), std::max(px.Height() - size.y, 0)}, 0,
+                 BitmapBackground(backdrop), *mask, kGlyphNormal);
+    }
+  }
   BitBlt(dc, corner.left, corner.top, image.Width(), image.Height(), image.DC(), 0, 0, SRCCOPY);
 }
 

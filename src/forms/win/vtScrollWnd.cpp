@@ -396,11 +396,40 @@ TvtScrollBar* TvtScrollWnd::BarOfHit(WPARAM hit) const {
   return nullptr;
 }
 
+RECT TvtScrollWnd::CornerRect() const {
+  if (!HorzBar->Shown || !VertBar->Shown) return {};
+  const RECT h = BarRect(*HorzBar), v = BarRect(*VertBar);
+  return {v.left, h.top, v.right, h.bottom};
+}
+
+// The corner between both bars sizes the window's top-level parent when
+// the window lies in that parent's bottom corner.
+bool TvtScrollWnd::CornerIsSizeBox() const {
+  const RECT corner = CornerRect();
+  const HWND parent = GetParent(Handle());
+  if (IsRectEmpty(&corner) || !parent || (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD)) return false;
+  RECT box{}, client{};
+  GetWindowRect(Handle(), &box);
+  GetClientRect(parent, &client);
+  POINT end{LeftScrollBar ? client.left : client.right, client.bottom};
+  ClientToScreen(parent, &end);
+  // The window's own edge may lie around the square: its outer corner counts.
+  const POINT own{LeftScrollBar ? box.left : box.right, box.bottom};
+  return own.x == end.x && own.y == end.y;
+}
+
 void TvtScrollWnd::HitTest(Message& m) {
   const POINT screen{static_cast<short>(LOWORD(m.lParam)), static_cast<short>(HIWORD(m.lParam))};
   int along = 0;
   if (TvtScrollBar* bar = BarAt(screen, along)) {
     m.result = BarEnabled(*bar) ? (bar->Vertical() ? HTVSCROLL : HTHSCROLL) : HTNOWHERE;
+    return;
+  }
+  const RECT corner = CornerRect();
+  // Elsewhere the corner is a plain square: the system would call it a
+  // size box and let a press size the list itself.
+  if (PtInRect(&corner, InWindow(Handle(), screen))) {
+    m.result = !CornerIsSizeBox() ? HTBORDER : LeftScrollBar ? HTBOTTOMLEFT : HTSIZE;
     return;
   }
   CallPrevious(m);

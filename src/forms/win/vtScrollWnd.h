@@ -96,6 +96,8 @@ class TvtScrollWnd : public TvtMainWnd {
   bool BarsActive() const;
   void CalcSize(Message& m);
   void HitTest(Message& m);
+  RECT CornerRect() const;
+  bool CornerIsSizeBox() const;
   TvtScrollBar* BarAt(POINT screen, int& along) const;
   TvtScrollBar* BarOfHit(WPARAM hit) const;
   bool BarEnabled(TvtScrollBar& bar);

@@ -305,6 +305,25 @@ TEST_F(SkinnedScrollBars, ADroppedDownListHasSkinnedBarsAndLeavesNothingBehind) 
   EXPECT_EQ(AdapterOf(info.hwndList), nullptr) << "the list is let go with its combo box";
 }
 
+TEST_F(SkinnedScrollBars, TheCornerInTheFormsCornerSizesTheForm) {
+  HWND list = MakeList();
+  const auto hitAtCorner = [&] {
+    const RECT h = Bars()->BarRect(*Bars()->HorzBar), v = Bars()->BarRect(*Bars()->VertBar);
+    RECT box{};
+    GetWindowRect(list, &box);
+    const POINT p{box.left + (v.left + v.right) / 2, box.top + (h.top + h.bottom) / 2};
+    return SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  };
+  EXPECT_NE(hitAtCorner(), HTSIZE);
+  RECT client{};
+  GetClientRect(form_->Handle(), &client);
+  SetWindowPos(list, nullptr, client.right - 180, client.bottom - 200, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  Pump(10);
+  EXPECT_EQ(hitAtCorner(), HTSIZE);
+  ExpectSkinnedBars("moved into the corner");
+}
+
 TEST_F(SkinnedScrollBars, ADisabledBarKeepsFortyPercentOfItsImage) {
   HWND list = MakeList();
   TvtScrollBar& v = *Bars()->VertBar;
