@@ -23,6 +23,7 @@ void WriteDesktopIni(const std::wstring& dir, const std::wstring& iconFile);
 
 // Scenes kept in their own units.
 void SnapAdapters();
+void SnapScrollingWindows();
 
 }  // namespace folvane::snapshots
 

@@ -96,6 +96,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (g_boxName) CountFailure(L"the error box did not show");
   SnapStartFolders(icon);
   SnapAdapters();
+  SnapScrollingWindows();
   LocalFree(argv);
   return Failures() ? 1 : 0;
 }

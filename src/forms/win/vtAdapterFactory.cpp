@@ -6,6 +6,7 @@
 #include "forms/win/vtCheckBoxWnd.h"
 #include "forms/win/vtEditWnd.h"
 #include "forms/win/vtGroupBoxWnd.h"
+#include "forms/win/vtListWnds.h"
 #include "forms/win/vtPanelWnd.h"
 #include "forms/win/vtSizerWnd.h"
 #include "forms/win/vtStaticWnd.h"
@@ -14,6 +15,12 @@
 #include "skin/win/SkinCommands.h"
 
 namespace folvane {
+
+namespace {
+
+std::wstring OrEdit(const std::wstring& section) { return section.empty() ? L"EDIT" : section; }
+
+}  // namespace
 
 AdapterPtr CreateWindowAdapter(AdapterKind kind, HWND wnd, const std::wstring& section,
                                TsSkinManager* manager, TsCommonData* skinData) {
@@ -41,6 +48,18 @@ AdapterPtr CreateWindowAdapter(AdapterKind kind, HWND wnd, const std::wstring& s
     case AdapterKind::StatusBar:
       return TvtMainWnd::Attach<TvtStatusBarWnd>(wnd, section, manager, skinData);
     case AdapterKind::Edit: return TvtMainWnd::Attach<TvtEditWnd>(wnd, section, manager, skinData);
+    case AdapterKind::ComboBox:
+    case AdapterKind::WWComboBox:
+      return TvtMainWnd::Attach<TvtComboBoxWnd>(wnd, OrEdit(section), manager, skinData);
+    case AdapterKind::ListView:
+      return TvtMainWnd::Attach<TvtListViewWnd>(wnd, OrEdit(section), manager, skinData);
+    case AdapterKind::TreeView:
+      return TvtMainWnd::Attach<TvtTreeViewWnd>(wnd, OrEdit(section), manager, skinData);
+    case AdapterKind::Grid:
+    case AdapterKind::GridEh:
+    case AdapterKind::VirtualTree:
+      // Kinds this program never shows: a skinned frame and skinned bars.
+      return TvtMainWnd::Attach<TvtEditWnd>(wnd, OrEdit(section), manager, skinData);
     default:
       return nullptr;
   }

@@ -12,20 +12,6 @@
 
 namespace folvane {
 
-namespace {
-
-// The system's scroll bar of `wnd` in window coordinates, or an empty
-// rectangle when it does not show.
-RECT ScrollBarArea(HWND wnd, LONG which, const RECT& box) {
-  SCROLLBARINFO info{sizeof(info)};
-  if (!GetScrollBarInfo(wnd, which, &info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE))
-    return {};
-  RECT r = info.rcScrollBar;
-  OffsetRect(&r, -box.left, -box.top);
-  return r;
-}
-
-}  // namespace
 
 TColor TvtEditWnd::ClientColor() const {
   const TsGeneralData* s = SkinData()->IsSkinned() ? SkinData()->Section() : nullptr;
@@ -49,18 +35,16 @@ int TvtEditWnd::PaintState() const {
 
 void TvtEditWnd::HandleMessage(Message& m) {
   if (!Skinned()) {
-    TvtMainWnd::HandleMessage(m);
+    TvtBaseWnd::HandleMessage(m);
     return;
   }
   switch (m.msg) {
-    case WM_NCPAINT: {
-      const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-      // The system's scroll bars stay until skinned ones replace them.
-      if (style & (WS_VSCROLL | WS_HSCROLL)) CallPrevious(m);
+    case WM_NCPAINT:
+      if (SkinData()->PaintSuspended) break;
       PaintFrame(nullptr);
+      PaintBars();
       m.result = 0;
       return;
-    }
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORLISTBOX:
@@ -68,7 +52,10 @@ void TvtEditWnd::HandleMessage(Message& m) {
       return;
     case WM_PRINT: {
       auto dc = reinterpret_cast<HDC>(m.wParam);
-      if (m.lParam & PRF_NONCLIENT) PaintFrame(dc);
+      if (m.lParam & PRF_NONCLIENT) {
+        PaintFrame(dc);
+        PaintBars(dc);
+      }
       if (m.lParam & PRF_CLIENT) {
         const POINT client = ClientOrigin();
         POINT old{};
@@ -84,7 +71,7 @@ void TvtEditWnd::HandleMessage(Message& m) {
     case WM_KILLFOCUS:
     case WM_ENABLE:
     case CM_FONTCHANGED:
-      TvtMainWnd::HandleMessage(m);
+      TvtBaseWnd::HandleMessage(m);
       RedrawFrame();
       return;
     case SM_VANTILECMD:
@@ -105,7 +92,7 @@ void TvtEditWnd::HandleMessage(Message& m) {
     default:
       break;
   }
-  TvtMainWnd::HandleMessage(m);
+  TvtBaseWnd::HandleMessage(m);
 }
 
 LRESULT TvtEditWnd::AnswerColors(HDC dc) {
@@ -145,10 +132,7 @@ void TvtEditWnd::PaintFrame(HDC into) {
   RECT clientRect{};
   GetClientRect(Handle(), &clientRect);
   ExcludeClipRect(dc, client.x, client.y, client.x + clientRect.right, client.y + clientRect.bottom);
-  for (LONG which : {OBJID_VSCROLL, OBJID_HSCROLL}) {
-    const RECT bar = ScrollBarArea(Handle(), which, WindowBox);
-    if (!IsRectEmpty(&bar)) ExcludeClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
-  }
+  ExcludeBars(dc);
   BitBlt(dc, 0, 0, image->Width(), image->Height(), image->DC(), 0, 0, SRCCOPY);
   RestoreDC(dc, saved);
 }

@@ -3,20 +3,18 @@
 // look while focused or hovered) and the client in the section's colours,
 // given through the colour question the window asks its parent (which the
 // runtime passes back to the window).
-//
-// The skinned scroll bars and the scroll-driven client painting come with
-// TvtScrollWnd, which this adapter will build on.
+// The scroll bars are the skinned ones of TvtScrollWnd.
 
-#include "forms/win/vtMainWnd.h"
+#include "forms/win/vtBaseWnd.h"
 #include "runtime/win/Graphics.h"
 
 namespace folvane {
 
-class TvtEditWnd : public TvtMainWnd {
+class TvtEditWnd : public TvtBaseWnd {
  public:
   TvtEditWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
              TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, true, section, manager, skinData) {}
+      : TvtBaseWnd(wnd, section, manager, skinData) {}
   void HandleMessage(Message& m) override;
 
   // The colours the client is painted in.
@@ -26,7 +24,7 @@ class TvtEditWnd : public TvtMainWnd {
  protected:
   int PaintState() const override;
 
- private:
+ protected:
   void PaintFrame(HDC into);
   void RedrawFrame();
   LRESULT AnswerColors(HDC dc);
