@@ -78,6 +78,11 @@ TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
   sBitBtn2->Cancel = true;
   sBitBtn2->ModalResult = mrCancel;
 
+  // The dialog's frame and caption come from the skin's dialog section.
+  sSkinProvider1 = new TsSkinProvider(this);
+  sSkinProvider1->Name = L"sSkinProvider1";
+  sSkinProvider1->SkinData.SetSkinSection(kPathDialogSection);
+
   sShellTreeView1->OnChange = [this](TControl*, TTreeNode* node) { sShellTreeView1Change(node); };
   sBitBtn1->OnClick = [this](TControl*) { sBitBtn1Click(); };
   sBitBtn2->OnClick = [this](TControl*) { sBitBtn2Click(); };

@@ -9,6 +9,7 @@
 #include "controls/win/sBitBtn.h"
 #include "controls/win/sEdit.h"
 #include "controls/win/sTooledit.h"
+#include "forms/win/sSkinProvider.h"
 #include "runtime/win/Form.h"
 #include "runtime/win/StdCtrls.h"
 #include "shell/ShellNames.h"
@@ -26,6 +27,7 @@ class TPathDialogForm : public TForm {
 
   TsShellTreeView* sShellTreeView1;
   TsEdit* sEdit1;      // kept hidden, as the stored layout has it
+  TsSkinProvider* sSkinProvider1;
   TsBitBtn* sBitBtn3;  // Create
   TsBitBtn* sBitBtn1;  // OK
   TsBitBtn* sBitBtn2;  // Cancel
