@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/gui/AdapterTestSkin.h"
+#include "forms/win/sSkinProvider.h"
 #include "forms/win/vtAdapterFactory.h"
 #include "forms/win/vtCtrlAdapter.h"
 #include "forms/win/vtFormFollower.h"
@@ -273,6 +274,31 @@ TEST_F(ControlAdapter, AFollowedFormAdaptsControlsThatComeLater) {
   // The form goes with its follower still on it.
   delete form_;
   form_ = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// A form with a skin provider: its adapter gives every window back when the
+// skin is removed and takes them again with the next skin.
+TEST_F(ControlAdapter, AProvidersAdapterFollowsRemovalAndReturnOfTheSkin) {
+  auto* provider = new TsSkinProvider(form_);
+  provider->Name = L"sSkinProvider1";
+  provider->SkinData.SetSkinSection(L"PANEL");  // the test skin has no form section
+  form_->Hide();
+  form_->Show();
+  Pump(50);
+  ASSERT_TRUE(IsSkinned(edit_->Handle()));
+
+  manager_->Get()->SetActive(false);
+  Pump(50);
+  EXPECT_FALSE(IsSkinned(edit_->Handle()));
+  EXPECT_FALSE(IsSkinned(inner_->Handle()));
+
+  manager_->Get()->SetActive(true);
+  Pump(50);
+  EXPECT_TRUE(IsSkinned(edit_->Handle()));
 }
 
 }  // namespace
