@@ -20,7 +20,6 @@ class TvtToolBarWnd : public TvtMainWnd {
   void PaintImage() override;
 
  private:
-  void PaintInto(HDC dc);
   void PaintButton(TBitmap& image, int index, int hotIndex, POINT client);
   void PaintBorder();
 };
