@@ -171,4 +171,13 @@ void SwitchWindowTheme(HWND wnd, bool off);
 // A font description from a GDI font (the system's message font when none).
 TFont FontFromHandle(HFONT font);
 
+// The base of the adapters that leave the scroll bars to the system (all
+// but the scrolling ones), so that they share one constructor.
+class TvtPlainWnd : public TvtMainWnd {
+ public:
+  TvtPlainWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
+              TsCommonData* skinData = nullptr)
+      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+};
+
 }  // namespace folvane
