@@ -75,51 +75,13 @@ void TsBitBtn::AppearanceChanged() {
   else Invalidate();
 }
 
-void TsBitBtn::SetAlignment(TAlignment value) {
-  alignment_ = value;
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetTextAlignment(TAlignment value) {
-  textAlignment_ = value;
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetBlend(int value) {
-  blend_ = std::clamp(value, 0, 100);
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetGrayed(bool value) {
-  grayed_ = value;
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetDisabledGlyphKind(TsDisabledGlyphKind value) {
-  disabledGlyphKind_ = value;
-  if (!SkinData.IsSkinned() && ImageGlyphSelected()) ImagesToGlyph();
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetDisabledKind(TsDisabledKind value) {
-  disabledKind_ = value;
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetImages(TImageList* value) {
-  images_ = value;
-  if (!SkinData.IsSkinned()) ImagesToGlyph();
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetImageIndex(int value) {
-  imageIndex_ = value;
-  if (!SkinData.IsSkinned()) ImagesToGlyph();
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetShowCaption(bool value) {
-  showCaption_ = value;
+// Without a skin the platform draws the glyph, so an image-list glyph is
+// copied into it whenever its source changes.
+void TsBitBtn::LookChanged(LookPart part) {
+  if (!SkinData.IsSkinned()) {
+    if (part == LookPart::ImageSource) ImagesToGlyph();
+    if (part == LookPart::DisabledGlyph && ImageGlyphSelected()) ImagesToGlyph();
+  }
   AppearanceChanged();
 }
 
@@ -128,23 +90,8 @@ void TsBitBtn::SetShowFocus(bool value) {
   AppearanceChanged();
 }
 
-void TsBitBtn::SetDrawOverBorder(bool value) {
-  drawOverBorder_ = value;
-  AppearanceChanged();
-}
-
 void TsBitBtn::SetWordWrap(bool value) {
   wordWrap_ = value;
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetLayout(TButtonLayout value) {
-  layout_ = value;
-  AppearanceChanged();
-}
-
-void TsBitBtn::SetMargin(int value) {
-  margin_ = value;
   AppearanceChanged();
 }
 

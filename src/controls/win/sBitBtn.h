@@ -12,6 +12,7 @@
 
 #include "controls/ButtonGlyph.h"
 #include "controls/ButtonLayout.h"
+#include "controls/win/sButtonLook.h"
 #include "paint/DisabledLook.h"
 #include "paint/win/sCommonData.h"
 #include "paint/win/sFade.h"
@@ -23,7 +24,7 @@ namespace folvane {
 // Called with the composed face before it is shown.
 using TBmpPaintEvent = std::function<void(TControl* sender, TBitmap& bmp)>;
 
-class TsBitBtn : public TBitBtn {
+class TsBitBtn : public TBitBtn, public TsButtonLook {
  public:
   explicit TsBitBtn(TComponent* owner);
   ~TsBitBtn() override;
@@ -39,34 +40,10 @@ class TsBitBtn : public TBitBtn {
   int TextOffset = 0;
   TBmpPaintEvent OnPaint;
 
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
-  TAlignment TextAlignment() const { return textAlignment_; }
-  void SetTextAlignment(TAlignment value);
-  int Blend() const { return blend_; }
-  void SetBlend(int value);
-  bool Grayed() const { return grayed_; }
-  void SetGrayed(bool value);
-  TsDisabledGlyphKind DisabledGlyphKind() const { return disabledGlyphKind_; }
-  void SetDisabledGlyphKind(TsDisabledGlyphKind value);
-  TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind value);
-  TImageList* Images() const { return images_; }
-  void SetImages(TImageList* value);
-  int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int value);
-  bool ShowCaption() const { return showCaption_; }
-  void SetShowCaption(bool value);
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool value);
-  bool DrawOverBorder() const { return drawOverBorder_; }
-  void SetDrawOverBorder(bool value);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool value);
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout value);
-  int Margin() const { return margin_; }
-  void SetMargin(int value);
   // Painted pressed while set.
   bool Down() const { return down_; }
   void SetDown(bool value);
@@ -104,25 +81,14 @@ class TsBitBtn : public TBitBtn {
   void RemoveRegion();
   void StopFading();
   void AppearanceChanged();
+  void LookChanged(LookPart part) override;
   void ImagesToGlyph();
   void DropImageGlyph();
   bool ImageGlyphSelected() const;
 
   FadeTimerSlot fade_;
-  TAlignment alignment_ = TAlignment::taCenter;
-  TAlignment textAlignment_ = TAlignment::taCenter;
-  int blend_ = 0;
-  bool grayed_ = false;
-  TsDisabledGlyphKind disabledGlyphKind_ = dgBlended;
-  TsDisabledKind disabledKind_ = dkBlended;
-  TImageList* images_ = nullptr;
-  int imageIndex_ = -1;
-  bool showCaption_ = true;
   bool showFocus_ = true;
-  bool drawOverBorder_ = true;
   bool wordWrap_ = true;
-  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
-  int margin_ = -1;
   bool down_ = false;
 
   int cachedState_ = -1;    // the state the cache shows

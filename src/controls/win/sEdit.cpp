@@ -2,7 +2,6 @@
 
 #include "controls/win/sEditFace.h"
 #include "paint/PaintColor.h"
-#include "runtime/win/Application.h"
 #include "skin/SkinModel.h"
 
 namespace folvane {
@@ -80,27 +79,8 @@ void TsEdit::PrintInto(HDC dc) {
 
 bool TsEdit::HandleSkinCommand(Message& m) {
   if (m.msg != SM_VANTILECMD) return SkinData.HandleMessage(m);
+  if (HandleEditSkinCommand(*this, SkinData, m)) return true;
   switch (SkinCommandCode(m.wParam)) {
-    case SKC_NEWSKIN:
-    case SKC_REMOVESKIN:
-    case SKC_REFRESH: {
-      const bool own = SkinData.ConcernsManager(m.lParam);
-      const WORD code = SkinCommandCode(m.wParam);
-      SkinData.HandleMessage(m);
-      // After a removal the platform's border returns.
-      if (own && code != SKC_NEWSKIN) RedrawEdit(*this, true);
-      return true;
-    }
-    case SKC_REPAINTIFCHANGED:
-      if (SkinData.IsPaintSuspended()) {
-        SkinData.PaintSuspended = false;
-        RedrawEdit(*this, true);
-      }
-      m.result = 0;
-      return true;
-    case SKC_ISSKINNED:
-      m.result = 1;
-      return true;
     case SKC_FORCEPARENTBG:
       SkinData.HandleMessage(m);
       if (SkinData.ParentBackgroundForced) RebuildCache();
@@ -114,9 +94,6 @@ bool TsEdit::HandleSkinCommand(Message& m) {
         return true;
       }
       break;
-    case SKC_GETAPPLICATION:
-      m.result = reinterpret_cast<LRESULT>(Application);
-      return true;
     default:
       break;
   }

@@ -7,6 +7,7 @@
 #include "paint/SectionPainting.h"
 #include "paint/win/TextCanvas.h"
 #include "paint/win/sSkinText.h"
+#include "runtime/win/Application.h"
 #include "skin/SkinModel.h"
 
 namespace folvane {
@@ -113,6 +114,38 @@ void RedrawEdit(TWinControl& control, bool client) {
   }
   // Only the frame, at once: the client keeps its pixels.
   SendMessageW(control.Handle(), WM_NCPAINT, 1, 0);
+}
+
+bool HandleEditSkinCommand(TWinControl& control, TsCommonData& data, Message& m) {
+  if (m.msg != SM_VANTILECMD) return false;
+  switch (SkinCommandCode(m.wParam)) {
+    case SKC_NEWSKIN:
+    case SKC_REMOVESKIN:
+    case SKC_REFRESH: {
+      const bool own = data.ConcernsManager(m.lParam);
+      const WORD code = SkinCommandCode(m.wParam);
+      data.HandleMessage(m);
+      // A removed skin gives the frame back to the platform, which draws
+      // its own border on the next frame paint.
+      if (own && code != SKC_NEWSKIN) RedrawEdit(control, true);
+      return true;
+    }
+    case SKC_REPAINTIFCHANGED:
+      if (data.IsPaintSuspended()) {
+        data.PaintSuspended = false;
+        RedrawEdit(control, true);
+      }
+      m.result = 0;
+      return true;
+    case SKC_ISSKINNED:
+      m.result = 1;
+      return true;
+    case SKC_GETAPPLICATION:
+      m.result = reinterpret_cast<LRESULT>(Application);
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace folvane

@@ -50,4 +50,9 @@ void PaintClientFromCache(TWinControl& control, TsCommonData& data, HDC dc);
 // Repaints the frame (and with `client` the client area) now.
 void RedrawEdit(TWinControl& control, bool client);
 
+// The skin commands every skinned edit answers alike (a new, removed or
+// refreshed skin, a suspended paint, the skinned and application queries);
+// false for any other message, which the edit answers itself.
+bool HandleEditSkinCommand(TWinControl& control, TsCommonData& data, Message& m);
+
 }  // namespace folvane

@@ -2,7 +2,6 @@
 
 #include "controls/win/sEditFace.h"
 #include "paint/PaintColor.h"
-#include "runtime/win/Application.h"
 
 namespace folvane {
 
@@ -77,34 +76,8 @@ void TsMaskEdit::PrintInto(HDC dc) {
 
 bool TsMaskEdit::HandleSkinCommand(Message& m) {
   if (m.msg != SM_VANTILECMD) return SkinData.HandleMessage(m);
-  switch (SkinCommandCode(m.wParam)) {
-    case SKC_NEWSKIN:
-    case SKC_REMOVESKIN:
-    case SKC_REFRESH: {
-      const bool own = SkinData.ConcernsManager(m.lParam);
-      const WORD code = SkinCommandCode(m.wParam);
-      SkinData.HandleMessage(m);
-      // A removed skin gives the frame back to the platform, which draws
-      // its own border on the next frame paint.
-      if (own && code != SKC_NEWSKIN) RedrawEdit(*this, true);
-      return true;
-    }
-    case SKC_REPAINTIFCHANGED:
-      if (SkinData.IsPaintSuspended()) {
-        SkinData.PaintSuspended = false;
-        RedrawEdit(*this, true);
-      }
-      m.result = 0;
-      return true;
-    case SKC_ISSKINNED:
-      m.result = 1;
-      return true;
-    case SKC_GETAPPLICATION:
-      m.result = reinterpret_cast<LRESULT>(Application);
-      return true;
-    default:
-      return SkinData.HandleMessage(m);
-  }
+  if (HandleEditSkinCommand(*this, SkinData, m)) return true;
+  return SkinData.HandleMessage(m);
 }
 
 bool TsMaskEdit::HandleSkinnedPaint(Message& m) {

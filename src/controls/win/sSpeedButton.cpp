@@ -81,6 +81,8 @@ void TsSpeedButton::AppearanceChanged() {
   RepaintThroughParent();
 }
 
+void TsSpeedButton::LookChanged(LookPart) { AppearanceChanged(); }
+
 void TsSpeedButton::SetDown(bool value) {
   if (GroupIndex == 0 && style_ != TToolButtonStyle::tbsCheck) value = false;
   if (value == down_) return;
@@ -106,73 +108,13 @@ void TsSpeedButton::SetGlyph(TBitmap glyph, int numGlyphs) {
   AppearanceChanged();
 }
 
-void TsSpeedButton::SetLayout(TButtonLayout value) {
-  layout_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetMargin(int value) {
-  margin_ = value;
-  AppearanceChanged();
-}
-
 void TsSpeedButton::SetSpacing(int value) {
   spacing_ = value;
   AppearanceChanged();
 }
 
-void TsSpeedButton::SetAlignment(TAlignment value) {
-  alignment_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetTextAlignment(TAlignment value) {
-  textAlignment_ = value;
-  AppearanceChanged();
-}
-
 void TsSpeedButton::SetTextOffset(int value) {
   textOffset_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetBlend(int value) {
-  blend_ = std::clamp(value, 0, 100);
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetGrayed(bool value) {
-  grayed_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetDisabledGlyphKind(TsDisabledGlyphKind value) {
-  disabledGlyphKind_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetDisabledKind(TsDisabledKind value) {
-  disabledKind_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetImages(TImageList* value) {
-  images_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetImageIndex(int value) {
-  imageIndex_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetShowCaption(bool value) {
-  showCaption_ = value;
-  AppearanceChanged();
-}
-
-void TsSpeedButton::SetDrawOverBorder(bool value) {
-  drawOverBorder_ = value;
   AppearanceChanged();
 }
 

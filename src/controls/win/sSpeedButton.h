@@ -9,6 +9,7 @@
 
 #include "controls/ButtonGlyph.h"
 #include "controls/ButtonLayout.h"
+#include "controls/win/sButtonLook.h"
 #include "controls/win/sBitBtn.h"
 #include "paint/DisabledLook.h"
 #include "paint/win/sCommonData.h"
@@ -24,7 +25,7 @@ enum class TToolButtonStyle {
   tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton
 };
 
-class TsSpeedButton : public TGraphicControl {
+class TsSpeedButton : public TGraphicControl, public TsButtonLook {
  public:
   explicit TsSpeedButton(TComponent* owner);
   ~TsSpeedButton() override;
@@ -55,34 +56,10 @@ class TsSpeedButton : public TGraphicControl {
   void SetGlyph(TBitmap glyph, int numGlyphs = 1);
   const TBitmap& Glyph() const { return glyph_; }
   int NumGlyphs() const { return numGlyphs_; }
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout value);
-  int Margin() const { return margin_; }
-  void SetMargin(int value);
   int Spacing() const { return spacing_; }
   void SetSpacing(int value);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
-  TAlignment TextAlignment() const { return textAlignment_; }
-  void SetTextAlignment(TAlignment value);
   int TextOffset() const { return textOffset_; }
   void SetTextOffset(int value);
-  int Blend() const { return blend_; }
-  void SetBlend(int value);
-  bool Grayed() const { return grayed_; }
-  void SetGrayed(bool value);
-  TsDisabledGlyphKind DisabledGlyphKind() const { return disabledGlyphKind_; }
-  void SetDisabledGlyphKind(TsDisabledGlyphKind value);
-  TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind value);
-  TImageList* Images() const { return images_; }
-  void SetImages(TImageList* value);
-  int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int value);
-  bool ShowCaption() const { return showCaption_; }
-  void SetShowCaption(bool value);
-  bool DrawOverBorder() const { return drawOverBorder_; }
-  void SetDrawOverBorder(bool value);
 
   // 0 normal, 1 hot, 2 pressed (held by the mouse, or down).
   int PaintState() const;
@@ -104,6 +81,7 @@ class TsSpeedButton : public TGraphicControl {
   void Animate(bool halve);
   void RepaintThroughParent();
   void AppearanceChanged();
+  void LookChanged(LookPart part) override;
   bool NeedsRebuild() const;
   void RebuildCache();
   void ComposeButton(TBitmap& cache, int state, const BackgroundInfo& behind);
@@ -120,20 +98,8 @@ class TsSpeedButton : public TGraphicControl {
   TBitmap glyph_;
   int numGlyphs_ = 1;
   TToolButtonStyle style_ = TToolButtonStyle::tbsButton;
-  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
-  int margin_ = -1;
   int spacing_ = 4;
-  TAlignment alignment_ = TAlignment::taCenter;
-  TAlignment textAlignment_ = TAlignment::taCenter;
   int textOffset_ = 0;
-  int blend_ = 0;
-  bool grayed_ = false;
-  TsDisabledGlyphKind disabledGlyphKind_ = dgBlended;
-  TsDisabledKind disabledKind_ = dkBlended;
-  TImageList* images_ = nullptr;
-  int imageIndex_ = -1;
-  bool showCaption_ = true;
-  bool drawOverBorder_ = true;
 
   bool down_ = false;
   bool pressed_ = false;    // the left button went down on it

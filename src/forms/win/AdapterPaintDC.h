@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "runtime/win/HandleCount.h"
+#include "forms/win/NonClientDC.h"
 
 namespace folvane {
 
@@ -29,26 +29,6 @@ class AdapterPaint {
   HDC dc_;
   PAINTSTRUCT ps_{};
   bool began_ = false;
-};
-
-// GetWindowDC/ReleaseDC: the whole window, frame included.
-class NonClientDC {
- public:
-  explicit NonClientDC(HWND wnd) : wnd_(wnd), dc_(GetWindowDC(wnd)) {
-    if (dc_) HandleCount::Created(HandleKind::DeviceContext);
-  }
-  ~NonClientDC() {
-    if (!dc_) return;
-    ReleaseDC(wnd_, dc_);
-    HandleCount::Released(HandleKind::DeviceContext);
-  }
-  NonClientDC(const NonClientDC&) = delete;
-  NonClientDC& operator=(const NonClientDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HWND wnd_;
-  HDC dc_;
 };
 
 }  // namespace folvane

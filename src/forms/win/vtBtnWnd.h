@@ -11,11 +11,9 @@ namespace folvane {
 
 class TBitmap;
 
-class TvtBtnWnd : public TvtMainWnd {
+class TvtBtnWnd : public TvtPlainWnd {
  public:
-  TvtBtnWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-            TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
  protected:

@@ -7,11 +7,9 @@
 
 namespace folvane {
 
-class TvtCheckBoxWnd : public TvtMainWnd {
+class TvtCheckBoxWnd : public TvtPlainWnd {
  public:
-  TvtCheckBoxWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-                 TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
   // The glyph the window shows now ("BOXCHECKED" ...).

@@ -116,13 +116,8 @@ void TvtEditWnd::RedrawFrame() {
 // The ring between the window's edge and its client area (and scroll bars)
 // shows the image.
 void TvtEditWnd::PaintFrame(HDC into) {
-  if (SkinData()->PaintSuspended) return;
-  RefreshGeometry();
-  if (!FirstPaintDone) PrepareFirstPaint();
-  MarkImageChanged();
-  RenderImage();
-  TBitmap* image = SkinData()->CacheBitmap();
-  if (!image || image->Empty()) return;
+  TBitmap* image = ImageForPaint(true);
+  if (!image) return;
   std::optional<NonClientDC> own;
   if (!into) own.emplace(Handle());
   HDC dc = into ? into : own->Get();

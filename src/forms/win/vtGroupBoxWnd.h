@@ -8,11 +8,9 @@
 
 namespace folvane {
 
-class TvtGroupBoxWnd : public TvtMainWnd {
+class TvtGroupBoxWnd : public TvtPlainWnd {
  public:
-  TvtGroupBoxWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-                 TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
   int CaptionHeight() const;

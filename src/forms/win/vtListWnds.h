@@ -51,11 +51,9 @@ class TvtListViewWnd : public TvtEditWnd {
 
 // The column header of a list view: each column a "COLHEADER" face with
 // its text, the sort arrow a glyph of the scroll buttons.
-class TvtHeaderWnd : public TvtMainWnd {
+class TvtHeaderWnd : public TvtPlainWnd {
  public:
-  TvtHeaderWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-               TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
  protected:

@@ -455,6 +455,24 @@ void TvtMainWnd::CopyImage(HDC dc, const RECT& part) {
          part.left, part.top, SRCCOPY);
 }
 
+TBitmap* TvtMainWnd::ImageForPaint(bool repaint) {
+  if (skinData_->PaintSuspended) return nullptr;
+  RefreshGeometry();
+  if (!FirstPaintDone) PrepareFirstPaint();
+  if (repaint) MarkImageChanged();
+  RenderImage();
+  TBitmap* image = skinData_->CacheBitmap();
+  return image && !image->Empty() ? image : nullptr;
+}
+
+void TvtMainWnd::PaintImageToClient(HDC dc) {
+  if (!dc) return;
+  TBitmap* image = ImageForPaint(true);
+  if (!image) return;
+  const POINT client = ClientOrigin();
+  BitBlt(dc, -client.x, -client.y, image->Width(), image->Height(), image->DC(), 0, 0, SRCCOPY);
+}
+
 void TvtMainWnd::Repaint() {
   RedrawWindow(handle_, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);

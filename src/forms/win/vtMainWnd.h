@@ -126,6 +126,15 @@ class TvtMainWnd {
   TFont WindowFont() const;
   // Copies the image to a DC, the window's top-left at the DC's origin.
   void CopyImage(HDC dc, const RECT& part);
+  // The image made current for a paint: the geometry read again, the first
+  // paint prepared, the image repainted (with `repaint` even when it is not
+  // marked changed). nullptr while painting is suspended or when the image
+  // is empty, so that a paint, erase or print-client message leaves the DC
+  // untouched then.
+  class TBitmap* ImageForPaint(bool repaint);
+  // The current image onto `dc`, a DC of the client area (the client's
+  // part lands at the DC's origin).
+  void PaintImageToClient(HDC dc);
   // Where the client area lies in the window.
   POINT ClientOrigin() const;
   void ReadWindowText();
@@ -161,5 +170,14 @@ void SwitchWindowTheme(HWND wnd, bool off);
 
 // A font description from a GDI font (the system's message font when none).
 TFont FontFromHandle(HFONT font);
+
+// The base of the adapters that leave the scroll bars to the system (all
+// but the scrolling ones), so that they share one constructor.
+class TvtPlainWnd : public TvtMainWnd {
+ public:
+  TvtPlainWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
+              TsCommonData* skinData = nullptr)
+      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+};
 
 }  // namespace folvane

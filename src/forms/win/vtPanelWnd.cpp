@@ -96,12 +96,9 @@ void TvtContainerWnd::PaintImage() {
 }
 
 void TvtContainerWnd::PaintClient(HDC dc) {
-  if (!dc || SkinData()->PaintSuspended) return;
-  RefreshGeometry();
-  if (!FirstPaintDone) PrepareFirstPaint();
-  RenderImage();
-  TBitmap* image = SkinData()->CacheBitmap();
-  if (!image || image->Empty()) return;
+  if (!dc) return;
+  TBitmap* image = ImageForPaint(false);
+  if (!image) return;
   const POINT client = ClientOrigin();
   RECT clientRect{};
   GetClientRect(Handle(), &clientRect);

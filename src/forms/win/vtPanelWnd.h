@@ -47,11 +47,9 @@ class TvtDlgPanelWnd : public TvtContainerWnd {
   bool colorTaken_ = false;
 };
 
-class TvtTransPanelWnd : public TvtMainWnd {
+class TvtTransPanelWnd : public TvtPlainWnd {
  public:
-  TvtTransPanelWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-                   TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 };
 

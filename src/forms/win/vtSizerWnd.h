@@ -6,11 +6,9 @@
 
 namespace folvane {
 
-class TvtSizerWnd : public TvtMainWnd {
+class TvtSizerWnd : public TvtPlainWnd {
  public:
-  TvtSizerWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-              TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
  protected:

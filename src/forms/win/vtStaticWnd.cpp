@@ -62,12 +62,8 @@ void TvtStaticWnd::HandleMessage(Message& m) {
 }
 
 void TvtStaticWnd::PaintInto(HDC dc) {
-  if (!dc || SkinData()->PaintSuspended) return;
-  RefreshGeometry();
-  if (!FirstPaintDone) PrepareFirstPaint();
-  MarkImageChanged();
-  RenderImage();
-  if (TBitmap* image = SkinData()->CacheBitmap(); image && !image->Empty())
+  if (!dc) return;
+  if (TBitmap* image = ImageForPaint(true))
     BitBlt(dc, 0, 0, image->Width(), image->Height(), image->DC(), 0, 0, SRCCOPY);
 }
 

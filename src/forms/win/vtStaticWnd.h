@@ -9,11 +9,9 @@ namespace folvane {
 
 class TBitmap;
 
-class TvtStaticWnd : public TvtMainWnd {
+class TvtStaticWnd : public TvtPlainWnd {
  public:
-  TvtStaticWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-               TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
  protected:

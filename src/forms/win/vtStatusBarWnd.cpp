@@ -72,15 +72,7 @@ void TvtStatusBarWnd::HandleMessage(Message& m) {
 }
 
 void TvtStatusBarWnd::PaintInto(HDC dc) {
-  if (!dc || SkinData()->PaintSuspended || FormAnimating) return;
-  RefreshGeometry();
-  if (!FirstPaintDone) PrepareFirstPaint();
-  MarkImageChanged();
-  RenderImage();
-  TBitmap* image = SkinData()->CacheBitmap();
-  if (!image || image->Empty()) return;
-  const POINT client = ClientOrigin();
-  BitBlt(dc, -client.x, -client.y, image->Width(), image->Height(), image->DC(), 0, 0, SRCCOPY);
+  if (!FormAnimating) PaintImageToClient(dc);
 }
 
 void TvtStatusBarWnd::PaintImage() {

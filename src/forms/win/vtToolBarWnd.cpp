@@ -37,12 +37,12 @@ void TvtToolBarWnd::HandleMessage(Message& m) {
   switch (m.msg) {
     case WM_PAINT: {
       AdapterPaint paint(Handle(), m.wParam);
-      PaintInto(paint.Get());
+      PaintImageToClient(paint.Get());
       m.result = 0;
       return;
     }
     case WM_PRINTCLIENT:
-      PaintInto(reinterpret_cast<HDC>(m.wParam));
+      PaintImageToClient(reinterpret_cast<HDC>(m.wParam));
       m.result = 0;
       return;
     case WM_ERASEBKGND:
@@ -63,18 +63,6 @@ void TvtToolBarWnd::HandleMessage(Message& m) {
       break;
   }
   TvtMainWnd::HandleMessage(m);
-}
-
-void TvtToolBarWnd::PaintInto(HDC dc) {
-  if (!dc || SkinData()->PaintSuspended) return;
-  RefreshGeometry();
-  if (!FirstPaintDone) PrepareFirstPaint();
-  MarkImageChanged();
-  RenderImage();
-  TBitmap* image = SkinData()->CacheBitmap();
-  if (!image || image->Empty()) return;
-  const POINT client = ClientOrigin();
-  BitBlt(dc, -client.x, -client.y, image->Width(), image->Height(), image->DC(), 0, 0, SRCCOPY);
 }
 
 void TvtToolBarWnd::PaintBorder() {

@@ -9,18 +9,15 @@ namespace folvane {
 
 class TBitmap;
 
-class TvtToolBarWnd : public TvtMainWnd {
+class TvtToolBarWnd : public TvtPlainWnd {
  public:
-  TvtToolBarWnd(HWND wnd, const std::wstring& section, TsSkinManager* manager = nullptr,
-                TsCommonData* skinData = nullptr)
-      : TvtMainWnd(wnd, false, section, manager, skinData) {}
+  using TvtPlainWnd::TvtPlainWnd;
   void HandleMessage(Message& m) override;
 
  protected:
   void PaintImage() override;
 
  private:
-  void PaintInto(HDC dc);
   void PaintButton(TBitmap& image, int index, int hotIndex, POINT client);
   void PaintBorder();
 };
