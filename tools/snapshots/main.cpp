@@ -11,12 +11,14 @@
 #include "ComboEditScenes.h"
 #include "FieldScenes.h"
 #include "MenuScene.h"
+#include "MessageBoxScenes.h"
 #include "SkinnedFrameScenes.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
+#include "forms/win/vtDialogHook.h"
 #include "runtime/win/Application.h"
 
 using namespace folvane;
@@ -57,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app.Initialize();
   app.MainFormOnTaskBar = true;
   app.SetTitle(L"Folvane 1.0");
+  InstallDialogSkinning();
   auto* form = new TForm1(&app);
   auto* about = new TAboutBox(&app);
   form->AboutBox = about;
@@ -92,6 +95,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(300);
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
+  SnapMessageBoxes(form->Handle());
   SnapStartFolders(icon);
   LocalFree(argv);
   return Failures() ? 1 : 0;

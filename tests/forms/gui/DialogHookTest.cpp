@@ -1,0 +1,143 @@
+// Message boxes under the dialog hook of the default skin manager: every
+// frame and caption pixel from the adapter's window image, the hook gone
+// with the skin, and nothing left behind over many boxes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/win/FrmMain.h"
+#include "forms/win/vtDialogHook.h"
+#include "forms/win/vtDialogWnd.h"
+#include "runtime/win/HandleCount.h"
+#include "skin/win/sSkinManager.h"
+#include "support/GuiTest.h"
+
+using namespace folvane;
+using namespace folvane::testing;
+
+namespace {
+
+std::function<void(HWND)> g_onBox;
+
+void CALLBACK InspectAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = GetActiveWindow();
+  if (g_onBox) g_onBox(box);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Shows a message box; `inspect` sees it once it has painted itself.
+void ShowBox(HWND owner, UINT flags, int delayMs, std::function<void(HWND)> inspect) {
+  g_onBox = std::move(inspect);
+  SetTimer(nullptr, 0, delayMs, InspectAndClose);
+  MessageBoxW(owner, L"Remove the custom icon of this folder?", L"Folvane", flags);
+  g_onBox = nullptr;
+}
+
+TBitmap ScreenOf(HWND wnd) {
+  RECT r;
+  GetWindowRect(wnd, &r);
+  TBitmap shot(r.right - r.left, r.bottom - r.top, PixelFormat::Bgr24);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.DC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
+  return shot;
+}
+
+// Frame and caption pixels where the screen and the adapter's image differ.
+int FramePixelsDiffering(const TvtDialogWnd& adapter) {
+  const HWND wnd = adapter.Handle();
+  const TBitmap shot = ScreenOf(wnd);
+  const TBitmap& image = adapter.Image();
+  if (image.Width() != shot.Width() || image.Height() != shot.Height()) return -1;
+  const POINT offset = adapter.ClientOffset();
+  RECT client;
+  GetClientRect(wnd, &client);
+  int differing = 0;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x) {
+      if (x >= offset.x && x < offset.x + client.right && y >= offset.y &&
+          y < offset.y + client.bottom)
+        continue;
+      if (shot.Pixels().GetColor(x, y) != image.Pixels().GetColor(x, y)) ++differing;
+    }
+  return differing;
+}
+
+class SkinnedDialogs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallDialogSkinning();
+    form = new TForm1(Application);
+    form->Show();
+    Pump(50);
+  }
+  void TearDown() override {
+    delete form;
+    Pump();
+    ManagerSeams().InstallDialogHook = nullptr;
+    ManagerSeams().RemoveDialogHook = nullptr;
+  }
+  TForm1* form = nullptr;
+};
+
+TEST_F(SkinnedDialogs, MessageBoxFrameAndCaptionAreTheEnginesImage) {
+  ASSERT_NE(TvtDialogHook::Current(), nullptr);
+  for (UINT flags : {MB_OK | MB_ICONINFORMATION, MB_YESNOCANCEL | MB_ICONQUESTION,
+                     MB_RETRYCANCEL | MB_ICONWARNING, MB_OK | MB_ICONERROR}) {
+    bool seen = false;
+    ShowBox(form->Handle(), flags, 250, [&](HWND box) {
+      TvtProvider* p = TvtDialogHook::Current()->ProviderFor(box);
+      ASSERT_NE(p, nullptr);
+      ASSERT_NE(p->DialogWnd, nullptr);
+      seen = true;
+      EXPECT_EQ(FramePixelsDiffering(*p->DialogWnd), 0) << flags;
+      EXPECT_FALSE(GetWindowLongPtrW(box, GWL_STYLE) & WS_SYSMENU);
+      const RECT close = p->DialogWnd->CloseButtonRect();
+      RECT wr;
+      GetWindowRect(box, &wr);
+      EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0,
+                             MAKELPARAM(wr.left + (close.left + close.right) / 2,
+                                        wr.top + (close.top + close.bottom) / 2)),
+                HTCLOSE);
+    });
+    EXPECT_TRUE(seen) << flags;
+  }
+  EXPECT_EQ(TvtDialogHook::Current()->ProviderCount(), 0u);
+}
+
+TEST_F(SkinnedDialogs, TheHookGoesWithTheSkinAndComesBackWithIt) {
+  TsSkinManager* manager = TsSkinManager::PrimaryManager();
+  ASSERT_NE(manager, nullptr);
+  const long hooks = HandleCount::Live(HandleKind::Hook);
+  manager->SetActive(false);
+  EXPECT_EQ(TvtDialogHook::Current(), nullptr);
+  EXPECT_EQ(HandleCount::Live(HandleKind::Hook), hooks - 1);
+  bool plain = false;
+  ShowBox(form->Handle(), MB_OK, 50, [&](HWND box) {
+    plain = box && (GetWindowLongPtrW(box, GWL_STYLE) & WS_SYSMENU) != 0;
+  });
+  EXPECT_TRUE(plain);
+  manager->SetActive(true);
+  ASSERT_NE(TvtDialogHook::Current(), nullptr);
+  EXPECT_EQ(HandleCount::Live(HandleKind::Hook), hooks);
+}
+
+TEST_F(SkinnedDialogs, HundredMessageBoxesLeaveNothingBehind) {
+  ShowBox(form->Handle(), MB_OK, 1, nullptr);  // caches warmed once
+  const HandleCount::Snapshot before = HandleCount::Take();
+  int skinned = 0;
+  for (int i = 0; i < 100; ++i)
+    ShowBox(form->Handle(), i % 2 ? MB_OK | MB_ICONERROR : MB_YESNO, 1, [&](HWND box) {
+      if (TvtDialogHook::Current()->ProviderFor(box)) ++skinned;
+    });
+  Pump();
+  EXPECT_EQ(skinned, 100);
+  EXPECT_EQ(TvtDialogHook::Current()->ProviderCount(), 0u);
+  EXPECT_EQ(HandleCount::Take(), before);
+}
+
+}  // namespace
