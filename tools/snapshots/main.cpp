@@ -13,6 +13,7 @@
 #include "MenuScene.h"
 #include "MessageBoxScenes.h"
 #include "SkinnedFrameScenes.h"
+#include "PathDialogScene.h"
 #include "Snapshot.h"
 #include "StartFolderScene.h"
 
@@ -86,6 +87,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   about->Hide();
   SnapFieldScenes(*form);
   SnapComboEdits(*form);
+  PathDialogScene();
 
   const std::wstring broken = MakeFolder(L"Folvane snapshot broken");
   WriteDesktopIni(broken, L"C:\\windows\\system32\\shell32.dll");

@@ -5,6 +5,7 @@
 #include "app/win/About.h"
 #include "app/win/PreviewIcon.h"
 #include "runtime/win/Resources.h"
+#include "shell/win/vtPathDialog.h"
 
 namespace folvane {
 
@@ -45,6 +46,8 @@ TForm1::TForm1(TComponent* owner, std::unique_ptr<FolderPlatform> platform)
       platform_(platform ? std::move(platform) : MakeWindowsFolderPlatform()),
       notifier_(MakeWindowsShellNotifier()),
       customizer_(*platform_, [this] { ClearFields(); }, notifier_.get()) {
+  // The folder field's button opens the program's own folder dialog.
+  RegisterPathDialog();
   BeginLoading();
   Name = L"Form1";
   SetCaption(L"Folvane");

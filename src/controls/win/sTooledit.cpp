@@ -191,21 +191,30 @@ void TsDirectoryEdit::ButtonClick() {
   ChooseWithSystemBrowser(start);
 }
 
-bool TsDirectoryEdit::ChooseWithPathDialog(const std::wstring&) {
-  // The skinned folder dialog is not built yet: it will be created here
-  // for one use (Create button by sdAllowCreate, DialogText on its tree's
-  // label, Root, the start folder selected), and on OK its existing choice
-  // replaces the text and InitialDir.
-  return false;
+namespace {
+TsDirectoryEdit::TPathDialogRunner g_pathDialog = nullptr;
+}  // namespace
+
+void TsDirectoryEdit::SetPathDialogRunner(TPathDialogRunner runner) { g_pathDialog = runner; }
+
+bool TsDirectoryEdit::ChooseWithPathDialog(const std::wstring& start) {
+  if (!g_pathDialog) return false;
+  std::wstring chosen;
+  if (g_pathDialog(Root, start, DialogOptions, DialogText, chosen) && !chosen.empty())
+    TakeChoice(chosen);
+  FocusAfterChoice();
+  return true;
 }
 
 void TsDirectoryEdit::ChooseWithSystemBrowser(const std::wstring& start) {
   std::wstring chosen;
-  if (BrowseForFolder(DialogOwner(), Root, start, chosen) && !chosen.empty()) {
-    SetText(AddDirectory(Text(), chosen, MultipleDirs));
-    if (FolderExists(chosen)) InitialDir = chosen;
-  }
+  if (BrowseForFolder(DialogOwner(), Root, start, chosen) && !chosen.empty()) TakeChoice(chosen);
   FocusAfterChoice();
+}
+
+void TsDirectoryEdit::TakeChoice(const std::wstring& chosen) {
+  SetText(AddDirectory(Text(), chosen, MultipleDirs));
+  if (FolderExists(chosen)) InitialDir = chosen;
 }
 
 std::wstring TsDirectoryEdit::LongName() const {

@@ -110,11 +110,20 @@ class TsDirectoryEdit : public TsFileDirEdit {
   void ClearFileList() override { SetText(L""); }
   bool MultipleNames() const override { return MultipleDirs; }
 
+  // The program's own folder dialog lives above the controls, so it is
+  // handed in once at start: it runs on `start` (empty: the root) and on OK
+  // returns true with an existing folder in `chosen`. Without one, and on an
+  // unskinned edit, the system's folder browser runs.
+  using TPathDialogRunner = bool (*)(const std::wstring& root, const std::wstring& start,
+                                     TSelectDirOpts options, const std::wstring& treeCaption,
+                                     std::wstring& chosen);
+  static void SetPathDialogRunner(TPathDialogRunner runner);
+
  private:
   std::wstring StartFolder() const;
-  // The skinned folder dialog takes the choice here when it is there;
-  // false sends the choice to the system browser.
+  // False when no folder dialog is registered: the system browser chooses.
   bool ChooseWithPathDialog(const std::wstring& start);
+  void TakeChoice(const std::wstring& chosen);
   void ChooseWithSystemBrowser(const std::wstring& start);
 };
 

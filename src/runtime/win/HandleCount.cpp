@@ -2,8 +2,8 @@
 
 namespace folvane {
 
-HandleCount::Snapshot& HandleCount::counts() {
-  static Snapshot live{};
+HandleCount::LiveCounts& HandleCount::counts() {
+  static LiveCounts live{};
   return live;
 }
 

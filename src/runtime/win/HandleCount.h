@@ -3,6 +3,7 @@
 // answers 0 under Wine, so long tests compare these before and after.
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <vector>
 
@@ -14,6 +15,7 @@ enum class HandleKind : std::size_t {
 
 class HandleCount {
  public:
+  // Atomic: a worker thread owns handles of its own.
   static void Created(HandleKind kind) { ++counts()[index(kind)]; }
   static void Released(HandleKind kind) { --counts()[index(kind)]; }
   // Counts of what is alive. Process-wide caches (scratch bitmaps kept
@@ -26,7 +28,9 @@ class HandleCount {
   using Snapshot = std::array<long, static_cast<std::size_t>(HandleKind::Count)>;
   static Snapshot Take() {
     ReleaseCaches();
-    return counts();
+    Snapshot now{};
+    for (std::size_t i = 0; i < now.size(); ++i) now[i] = counts()[i];
+    return now;
   }
   // A cache that holds handles between uses registers how to drop them.
   static void AddCache(void (*release)());
@@ -34,7 +38,8 @@ class HandleCount {
 
  private:
   static std::size_t index(HandleKind k) { return static_cast<std::size_t>(k); }
-  static Snapshot& counts();
+  using LiveCounts = std::array<std::atomic<long>, static_cast<std::size_t>(HandleKind::Count)>;
+  static LiveCounts& counts();
   static std::vector<void (*)()>& caches();
 };
 
