@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "forms/RegionHoles.h"
 #include "forms/win/NonClientDC.h"
 #include "paint/BackgroundInfo.h"
 #include "paint/PaintColor.h"
@@ -81,6 +82,7 @@ TvtDialogWnd::~TvtDialogWnd() {
   if (!live) return;
   if (hasSysMenu_)
     SetWindowLongPtrW(wnd_, GWL_STYLE, GetWindowLongPtrW(wnd_, GWL_STYLE) | WS_SYSMENU);
+  if (appliedSize_.cx >= 0) SetWindowRgn(wnd_, nullptr, FALSE);
   RedrawWindow(wnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -169,6 +171,37 @@ void TvtDialogWnd::Render() {
                  {0, 0}, {0, 0, w, h}, state, false);
   }
   RenderCaption(model.FindSection(kTitleSection));
+  ApplyRegion();
+}
+
+void TvtDialogWnd::ApplyRegion() {
+  if (frameKind_ == 2) return;
+  constexpr UINT kRegionOptOut = 0xBC4D;
+  constexpr WPARAM kKeepRectangular = 16802;
+  if (SendMessageW(wnd_, kRegionOptOut, kKeepRectangular, 0) ==
+      static_cast<LRESULT>(kKeepRectangular))
+    return;
+  const SkinModel& model = manager_->Model();
+  const int dialog = model.FindSection(kDialogSection);
+  const int title = model.FindSection(kTitleSection);
+  const int frameMask = dialog >= 0 ? model.FindMask(dialog, kDialogSection, "BORDERSMASK") : kNoIndex;
+  const int titleMask =
+      title >= 0 && CaptionHeight() > 0 ? model.FindMask(title, kTitleSection, "BORDERSMASK") : kNoIndex;
+  const SIZE size{image_.Width(), image_.Height()};
+  std::vector<PixelRect> holes = RegionHolesFor(model, frameMask, titleMask, size.cx, size.cy);
+  // The same region again would only repaint the frame, whose paint would
+  // set it again.
+  if (size.cx == appliedSize_.cx && size.cy == appliedSize_.cy && holes == appliedHoles_) return;
+  appliedSize_ = size;
+  appliedHoles_ = std::move(holes);
+  HRGN region = CreateRectRgn(0, 0, size.cx, size.cy);
+  if (!region) return;
+  for (const PixelRect& hole : appliedHoles_) {
+    RegionHandle cut(CreateRectRgn(hole.Left, hole.Top, hole.Right, hole.Bottom));
+    CombineRgn(region, region, cut.Get(), RGN_DIFF);
+  }
+  // The window owns the region from here on.
+  if (!SetWindowRgn(wnd_, region, TRUE)) DeleteObject(region);
 }
 
 void TvtDialogWnd::RenderCaption(int sectionIndex) {

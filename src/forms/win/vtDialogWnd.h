@@ -9,6 +9,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "paint/PixelGeometry.h"
 
 #include "runtime/win/Bitmap.h"
 #include "runtime/win/Handles.h"
@@ -42,6 +45,8 @@ class TvtDialogWnd {
   // The client area's origin in window coordinates.
   POINT ClientOffset() const;
   RECT CloseButtonRect() const;
+  // The one-pixel pieces cut out of the window region (the skin's corners).
+  const std::vector<PixelRect>& RegionHoles() const { return appliedHoles_; }
 
  private:
   static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
@@ -54,6 +59,7 @@ class TvtDialogWnd {
   LRESULT HitTest(LPARAM lp);
   void SetCloseState(int state);
   TColor ClientColor() const;
+  void ApplyRegion();
 
   HWND wnd_;
   TsSkinManager* manager_;
@@ -64,6 +70,8 @@ class TvtDialogWnd {
   int closeState_ = 0;  // 0 normal, 1 hot, 2 pressed
   TBitmap image_;
   BrushHandle clientBrush_;
+  std::vector<PixelRect> appliedHoles_;
+  SIZE appliedSize_{-1, -1};
 };
 
 }  // namespace folvane

@@ -57,8 +57,14 @@ int FramePixelsDiffering(const TvtDialogWnd& adapter) {
   RECT client;
   GetClientRect(wnd, &client);
   int differing = 0;
+  auto hole = [&](int x, int y) {
+    for (const PixelRect& h : adapter.RegionHoles())
+      if (x >= h.Left && x < h.Right && y >= h.Top && y < h.Bottom) return true;
+    return false;
+  };
   for (int y = 0; y < shot.Height(); ++y)
     for (int x = 0; x < shot.Width(); ++x) {
+      if (hole(x, y)) continue;
       if (x >= offset.x && x < offset.x + client.right && y >= offset.y &&
           y < offset.y + client.bottom)
         continue;
@@ -96,6 +102,12 @@ TEST_F(SkinnedDialogs, MessageBoxFrameAndCaptionAreTheEnginesImage) {
       seen = true;
       EXPECT_EQ(FramePixelsDiffering(*p->DialogWnd), 0) << flags;
       EXPECT_FALSE(GetWindowLongPtrW(box, GWL_STYLE) & WS_SYSMENU);
+      // The skin's rounded corners are cut out of the window.
+      EXPECT_FALSE(p->DialogWnd->RegionHoles().empty());
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      EXPECT_NE(GetWindowRgn(box, region), ERROR);
+      EXPECT_FALSE(PtInRegion(region, 0, 0));
+      DeleteObject(region);
       const RECT close = p->DialogWnd->CloseButtonRect();
       RECT wr;
       GetWindowRect(box, &wr);
