@@ -138,6 +138,22 @@ TEST_F(SkinnedDialogs, TheHookGoesWithTheSkinAndComesBackWithIt) {
   EXPECT_EQ(HandleCount::Live(HandleKind::Hook), hooks);
 }
 
+TEST_F(SkinnedDialogs, ABoxOverAVisibleSkinnedBoxStaysPlainAndBothCloseCleanly) {
+  bool outerSkinned = false, innerSkinned = true, innerSeen = false;
+  ShowBox(form->Handle(), MB_OK, 50, [&](HWND outer) {
+    outerSkinned = TvtDialogHook::Current()->ProviderFor(outer) != nullptr;
+    ShowBox(outer, MB_YESNO, 50, [&](HWND inner) {
+      innerSeen = inner && inner != outer;
+      innerSkinned = TvtDialogHook::Current()->ProviderFor(inner) != nullptr;
+    });
+  });
+  Pump();
+  EXPECT_TRUE(outerSkinned);
+  EXPECT_TRUE(innerSeen);
+  EXPECT_FALSE(innerSkinned);
+  EXPECT_EQ(TvtDialogHook::Current()->ProviderCount(), 0u);
+}
+
 TEST_F(SkinnedDialogs, HundredMessageBoxesLeaveNothingBehind) {
   ShowBox(form->Handle(), MB_OK, 1, nullptr);  // caches warmed once
   const HandleCount::Snapshot before = HandleCount::Take();
