@@ -21,6 +21,10 @@ std::wstring MakeFolder(const wchar_t* name);
 // A fresh desktop.ini in `dir` naming `iconFile`.
 void WriteDesktopIni(const std::wstring& dir, const std::wstring& iconFile);
 
+// Scenes kept in their own units.
+void SnapAdapters();
+void SnapScrollingWindows();
+
 }  // namespace folvane::snapshots
 
 namespace folvane {

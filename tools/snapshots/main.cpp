@@ -99,6 +99,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (g_boxName) CountFailure(L"the error box did not show");
   SnapMessageBoxes(form->Handle());
   SnapStartFolders(icon);
+  SnapAdapters();
+  SnapScrollingWindows();
   LocalFree(argv);
   return Failures() ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "forms/win/sSkinProvider.h"
 
+#include "forms/win/vtCtrlAdapter.h"
+
 #include <algorithm>
 
 #include "forms/RegionHoles.h"
@@ -57,6 +59,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner), SkinData(
 
 TsSkinProvider::~TsSkinProvider() {
   MarkDestroying();
+  CtrlAdapter.reset();
   if (!form_) return;
   RemoveSkinnedForm(form_);
   // A form going away takes its window procedure with it; one that stays

@@ -27,6 +27,7 @@
 namespace folvane {
 
 class TsSystemMenu;
+class TvtCtrlAdapter;
 
 enum class TsGripMode { gmNone, gmRightBottom };
 enum class TsResizeMode { rmStandard, rmBorder };
@@ -85,9 +86,10 @@ class TsSkinProvider : public TComponent, public SkinProviderLink {
 
   // --- operations offered to the rest of the engine
   TForm* Form() const { return form_; }
-  // Fills the control adapter's place (a later layer adapts the standard
-  // controls of the form).
-  virtual void CreateCtrlAdapter() {}
+  // Gives the form its control adapter, or lets the one it has walk the
+  // form again (the standard controls get their window adapters).
+  virtual void CreateCtrlAdapter();
+  std::unique_ptr<TvtCtrlAdapter> CtrlAdapter;
   void PrepareSkin();
   void RebuildRegionHoles();
   // True when a new region was given to the window.

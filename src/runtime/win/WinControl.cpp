@@ -22,6 +22,11 @@ std::map<std::wstring, WNDPROC>& BaseProcs() {
   return procs;
 }
 
+bool IsColorQuestion(UINT msg) {
+  return msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN ||
+         msg == WM_CTLCOLORLISTBOX;
+}
+
 }  // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -231,6 +236,15 @@ bool TWinControl::ReflectNotification(Message& m) {
     default: from = reinterpret_cast<HWND>(m.lParam); break;
   }
   TControl* child = FromHandle(from);
+  if (!child && IsColorQuestion(m.msg) && from && GetParent(from) == handle_) {
+    // A raw child window whose look a skinning layer took over answers its
+    // own colour question; one that does not answers 0 and the system's
+    // colours stand.
+    const LRESULT answer = SendMessageW(from, CN_BASE + m.msg, m.wParam, m.lParam);
+    if (answer == 0) return false;
+    m.result = answer;
+    return true;
+  }
   if (!child || child == this) return false;
   m.result = child->Perform(CN_BASE + m.msg, m.wParam, m.lParam);
   return true;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "forms/win/vtScrollWnd.h"
 #include "skin/win/SkinCommands.h"
 
 namespace folvane {
@@ -14,6 +15,7 @@ TsTreeView::TsTreeView(TComponent* owner)
 
 TsTreeView::~TsTreeView() {
   MarkDestroying();
+  scrollWnd_.reset();
   BoundLabel.SetActive(false);
 }
 
@@ -21,6 +23,8 @@ void TsTreeView::Loaded() {
   TTreeView::Loaded();
   SkinData.Loaded();
 }
+
+void TsTreeView::RefreshScrollBars() { RefreshControlScrollBars(SkinData, scrollWnd_); }
 
 void TsTreeView::ColorsChanged() {
   if (HIMAGELIST list = Images()) ImageList_SetBkColor(list, ColorToRGB(Color()));
@@ -38,6 +42,17 @@ void TsTreeView::WndProc(Message& m) {
       break;
     case WM_NCPAINT:
       ColorsChanged();
+      break;
+    case SM_VANTILECMD:
+      switch (SkinCommandCode(m.wParam)) {
+        case SKC_NEWSKIN:
+        case SKC_REFRESH:
+        case SKC_REMOVESKIN:
+          RefreshScrollBars();
+          break;
+        default:
+          break;
+      }
       break;
     default:
       break;

@@ -2,12 +2,13 @@
 // TsTreeView: the platform's tree view with a skin state and a bound label.
 // It takes the colours of its section (unless CustomColor / CustomFont),
 // goes back to the system's window colours when the skin is removed, and
-// its label follows it. Its skinned frame and scroll bars come with the
-// window adapters; until then the platform draws them.
+// its label follows it. Its frame and scroll bars are skinned through a
+// scroll-bar adapter while the skin is active.
 
 #include <memory>
 
 #include "controls/win/sBoundLabel.h"
+#include "forms/win/vtMainWnd.h"
 #include "paint/win/sCommonData.h"
 #include "runtime/win/TreeView.h"
 
@@ -25,11 +26,16 @@ class TsTreeView : public TTreeView {
   // Call once the control has its parent and properties (as forms do
   // after loading).
   void Loaded() override;
+  // Attaches the skinned frame and bars, or gives the platform's back.
+  void RefreshScrollBars();
 
  protected:
   void WndProc(Message& m) override;
   // The colour of the tree (and of its image list) changed.
   virtual void ColorsChanged();
+
+ private:
+  AdapterPtr scrollWnd_;
 };
 
 }  // namespace folvane

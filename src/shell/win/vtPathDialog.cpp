@@ -98,8 +98,7 @@ void TPathDialogForm::FormCreate() {
   RECT client;
   GetClientRect(Handle(), &client);
   designClient_ = {client.right, client.bottom};
-  // The tree's skinned scroll bars are attached here once the window
-  // adapters exist; the platform draws them until then.
+  sShellTreeView1->RefreshScrollBars();
 }
 
 bool TPathDialogForm::SelectionIsDirectory() const {
