@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/win/sSkinProvider.h"
+#include "forms/win/vtAdapterFactory.h"
 #include "forms/win/vtDialogWnd.h"
 #include "runtime/win/Application.h"
 #include "runtime/win/Form.h"
@@ -56,7 +57,11 @@ bool HasToolbar(HWND wnd) {
 }  // namespace
 
 TvtProvider::TvtProvider() = default;
-TvtProvider::~TvtProvider() = default;
+TvtProvider::~TvtProvider() {
+  // The children's adapters ask the dialog for their background while they let go.
+  Children.clear();
+  DialogWnd.reset();
+}
 
 TvtDialogHook::TvtDialogHook(TsSkinManager& manager) : manager_(&manager) {
   hook_ = SetWindowsHookExW(WH_CBT, Proc, nullptr, GetCurrentThreadId());
@@ -179,9 +184,35 @@ bool TvtDialogHook::SkinDialogWindow(TvtProvider& provider, HWND wnd) {
   if (cls != L"#32770" && cls != L"TMessageForm") return false;
   provider.DialogWnd = std::make_unique<TvtDialogWnd>(wnd, *manager_);
   if (!provider.DialogWnd->Subclassed()) return false;
+  if (!SkinChildren(provider, wnd)) return false;
   SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  return true;
+}
+
+// Depth first: a window's own children before the window.
+bool TvtDialogHook::SkinChildren(TvtProvider& provider, HWND wnd) {
+  for (HWND child = GetWindow(wnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!SkinChildren(provider, child)) return false;
+    if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) && !SkinChildWindow(provider, child))
+      return false;
+  }
+  return true;
+}
+
+bool TvtDialogHook::SkinChildWindow(TvtProvider& provider, HWND child) {
+  // A property sheet of this exact size does not survive skinning.
+  if (_wcsicmp(ClassNameOf(child).c_str(), L"systabcontrol32") == 0) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    if (r.right - r.left == 470 && r.bottom - r.top == 349) return false;
+  }
+  bool& adapting = AdaptingDialog();
+  const bool was = std::exchange(adapting, true);
+  AdapterPtr adapter = AdaptRawWindow(child, manager_);
+  adapting = was;
+  if (adapter) provider.Children.push_back(std::move(adapter));
   return true;
 }
 

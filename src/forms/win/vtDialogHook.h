@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "forms/win/vtMainWnd.h"
+
 namespace folvane {
 
 class TForm;
@@ -20,6 +22,8 @@ class TvtDialogWnd;
 // One skinned foreign window.
 struct TvtProvider {
   HWND Window = nullptr;
+  // Adapters of the dialog's child windows, freed before the dialog adapter.
+  std::vector<AdapterPtr> Children;
   std::unique_ptr<TvtDialogWnd> DialogWnd;
   bool LeftScrollBar = false;
   // Made for a runtime form; the form owns it.
@@ -50,6 +54,8 @@ class TvtDialogHook {
   bool SkinForm(TForm* form, HWND wnd);
   bool SkinDialogWindow(TvtProvider& provider, HWND wnd);
   bool ForeignDialogVisible() const;
+  bool SkinChildren(TvtProvider& provider, HWND wnd);
+  bool SkinChildWindow(TvtProvider& provider, HWND child);
 
   TsSkinManager* manager_;
   HHOOK hook_ = nullptr;

@@ -13,6 +13,7 @@
 #include "paint/PaintMask.h"
 #include "paint/SectionPainting.h"
 #include "paint/win/TextCanvas.h"
+#include "paint/win/sCommonData.h"
 #include "paint/win/sSkinText.h"
 #include "runtime/win/HandleCount.h"
 #include "skin/SkinModel.h"
@@ -287,6 +288,46 @@ void TvtDialogWnd::SetCloseState(int state) {
 
 // --- messages
 
+LRESULT TvtDialogWnd::SkinCommand(WPARAM wp, LPARAM lp) {
+  switch (SkinCommandCode(wp)) {
+    case SKC_ISSKINNED:
+      return 1;
+    case SKC_GETBGCOLOR:
+      return static_cast<LRESULT>(ClientColor());
+    case SKC_GETCLIENTOFFSET: {
+      const POINT offset = ClientOffset();
+      return MAKELONG(offset.x, offset.y);
+    }
+    case SKC_GETBACKGROUND:
+      if (lp) AnswerBackground(*reinterpret_cast<BackgroundRequest*>(lp));
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+// A child asks in the dialog's client coordinates; the image starts at the
+// window's top-left.
+void TvtDialogWnd::AnswerBackground(BackgroundRequest& r) {
+  if (image_.Width() == 0) Render();
+  if (image_.Width() == 0) {
+    r.Kind = kBackgroundColor;
+    r.Color = ClientColor();
+    return;
+  }
+  const POINT offset = ClientOffset();
+  r.Kind = kBackgroundBitmap;
+  if (r.PaintInto) {
+    if (r.DC)
+      BitBlt(r.DC, r.Rect.left, r.Rect.top, r.Rect.right - r.Rect.left, r.Rect.bottom - r.Rect.top,
+             image_.DC(), r.OffsetX + offset.x, r.OffsetY + offset.y, SRCCOPY);
+    return;
+  }
+  r.Bitmap = &image_;
+  r.OffsetX += offset.x;
+  r.OffsetY += offset.y;
+}
+
 LRESULT TvtDialogWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
   handled = true;
   switch (msg) {
@@ -382,8 +423,8 @@ LRESULT TvtDialogWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handle
 LRESULT CALLBACK TvtDialogWnd::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                     DWORD_PTR data) {
   auto* self = reinterpret_cast<TvtDialogWnd*>(data);
-  if (msg == SM_VANTILECMD && SkinCommandCode(wp) == SKC_ISSKINNED) return 1;
   try {
+    if (msg == SM_VANTILECMD) return self->SkinCommand(wp, lp);
     bool handled = false;
     const LRESULT result = self->HandleMessage(msg, wp, lp, handled);
     if (handled) return result;

@@ -19,6 +19,7 @@
 namespace folvane {
 
 class TsSkinManager;
+struct BackgroundRequest;
 
 class TvtDialogWnd {
  public:
@@ -53,6 +54,8 @@ class TvtDialogWnd {
                                DWORD_PTR data);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
   void Release();
+  LRESULT SkinCommand(WPARAM wp, LPARAM lp);
+  void AnswerBackground(BackgroundRequest& r);
   void RenderCaption(int sectionIndex);
   void DrawCaptionText(const RECT& box);
   int CloseGlyph() const;

@@ -102,6 +102,11 @@ TEST_F(SkinnedDialogs, MessageBoxFrameAndCaptionAreTheEnginesImage) {
       seen = true;
       EXPECT_EQ(FramePixelsDiffering(*p->DialogWnd), 0) << flags;
       EXPECT_FALSE(GetWindowLongPtrW(box, GWL_STYLE) & WS_SYSMENU);
+      // Its buttons and texts are the adapters' (the table names them).
+      HWND button = FindWindowExW(box, nullptr, L"Button", nullptr);
+      ASSERT_NE(button, nullptr);
+      EXPECT_NE(AdapterOf(button), nullptr);
+      EXPECT_FALSE(p->Children.empty());
       // The skin's rounded corners are cut out of the window.
       EXPECT_FALSE(p->DialogWnd->RegionHoles().empty());
       HRGN region = CreateRectRgn(0, 0, 0, 0);
