@@ -10,6 +10,7 @@
 
 #include "ComboEditScenes.h"
 #include "FieldScenes.h"
+#include "FileDialogScene.h"
 #include "MenuScene.h"
 #include "MessageBoxScenes.h"
 #include "SkinnedFrameScenes.h"
@@ -98,6 +99,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
   SnapMessageBoxes(form->Handle());
+  SnapFileDialog(*form);
   SnapStartFolders(icon);
   SnapAdapters();
   SnapScrollingWindows();
