@@ -7,3 +7,9 @@ namespace snapshots {
 void SnapFileDialog(TForm1& form);
 }  // namespace snapshots
 }  // namespace folvane
+
+namespace folvane::snapshots {
+// The warning of a damaged skin archive, raised by a skin change while the
+// skin is active.
+void SnapDamagedSkinWarning(TForm1& form);
+}  // namespace folvane::snapshots

@@ -100,6 +100,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (g_boxName) CountFailure(L"the error box did not show");
   SnapMessageBoxes(form->Handle());
   SnapFileDialog(*form);
+  SnapDamagedSkinWarning(*form);
   SnapStartFolders(icon);
   SnapAdapters();
   SnapScrollingWindows();
