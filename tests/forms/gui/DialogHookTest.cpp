@@ -101,6 +101,8 @@ TEST_F(SkinnedDialogs, MessageBoxFrameAndCaptionAreTheEnginesImage) {
       ASSERT_NE(p->DialogWnd, nullptr);
       seen = true;
       EXPECT_EQ(FramePixelsDiffering(*p->DialogWnd), 0) << flags;
+      EXPECT_EQ(GetActiveWindow(), box);
+      EXPECT_TRUE(p->DialogWnd->ActiveLook);
       EXPECT_FALSE(GetWindowLongPtrW(box, GWL_STYLE) & WS_SYSMENU);
       // Its buttons and texts are the adapters' (the table names them).
       HWND button = FindWindowExW(box, nullptr, L"Button", nullptr);
