@@ -74,6 +74,7 @@ TvtDialogWnd::TvtDialogWnd(HWND wnd, TsSkinManager& manager) : wnd_(wnd), manage
   // style the system paints none of its own over them.
   if (hasSysMenu_) SetWindowLongPtrW(wnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_SYSMENU));
   clientBrush_.Reset(CreateSolidBrush(ClientColor()));
+  if (hasSysMenu_) sysMenu_ = std::make_unique<TvtSystemMenu>(wnd);
   Render();
 }
 
@@ -140,6 +141,34 @@ RECT TvtDialogWnd::CloseButtonRect() const {
   const int right = window.right - window.left - BorderWidth() - 2;
   const int top = std::max((CaptionHeight() + BorderHeight() - size.y) / 2, 0);
   return {right - size.x, top, right, top + size.y};
+}
+
+RECT TvtDialogWnd::IconRect() const {
+  if (CaptionHeight() == 0 || !DialogIcon(wnd_)) return {};
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  const int top = (BorderHeight() + CaptionHeight() - size) / 2;
+  return {BorderWidth(), top, BorderWidth() + size, top + size};
+}
+
+void TvtDialogWnd::ShowWindowMenu(int x, int y) {
+  if (!sysMenu_) return;
+  const LONG_PTR style = GetWindowLongPtrW(wnd_, GWL_STYLE);
+  DialogMenuState state;
+  state.FrameKind = frameKind_;
+  state.SysMenu = hasSysMenu_;
+  state.MinimizeBox = (style & WS_MINIMIZEBOX) != 0;
+  state.MaximizeBox = (style & WS_MAXIMIZEBOX) != 0;
+  state.Zoomed = IsZoomed(wnd_) != FALSE;
+  state.Iconic = IsIconic(wnd_) != FALSE;
+  sysMenu_->Refresh(state);
+  sysMenu_->PopupAt(x, y);
+}
+
+void TvtDialogWnd::ShowWindowMenuBelowIcon() {
+  RECT window{};
+  GetWindowRect(wnd_, &window);
+  ShowWindowMenu(window.left + BorderWidth(),
+                 window.top + BorderHeight() + GetSystemMetrics(SM_CYSMICON));
 }
 
 TColor TvtDialogWnd::ClientColor() const {
@@ -273,6 +302,8 @@ LRESULT TvtDialogWnd::HitTest(LPARAM lp) {
                 static_cast<short>(HIWORD(lp)) - window.top};
   const RECT close = CloseButtonRect();
   if (PtInRect(&close, p)) return HTCLOSE;
+  const RECT icon = IconRect();
+  if (sysMenu_ && PtInRect(&icon, p)) return HTSYSMENU;
   if (p.y >= BorderHeight() && p.y < BorderHeight() + CaptionHeight() && p.x >= BorderWidth() &&
       p.x < window.right - window.left - BorderWidth())
     return HTCAPTION;
@@ -385,12 +416,16 @@ LRESULT TvtDialogWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handle
         return code;
       }
       if (closeState_ == 1) SetCloseState(0);
-      if (code == HTCAPTION) return code;
+      if (code == HTCAPTION || code == HTSYSMENU) return code;
       break;
     }
     case WM_NCLBUTTONDOWN:
       if (wp == HTCLOSE) {
         SetCloseState(2);
+        return 0;
+      }
+      if (wp == HTSYSMENU) {
+        ShowWindowMenuBelowIcon();
         return 0;
       }
       break;
@@ -406,8 +441,22 @@ LRESULT TvtDialogWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handle
       if (closeState_ != 0) SetCloseState(0);
       break;
     case WM_NCLBUTTONDBLCLK:
+      if (wp == HTSYSMENU && sysMenu_) PostMessageW(wnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;  // a dialog box is not maximized from its caption
+    case WM_NCRBUTTONDOWN:
+      if (wp == HTCAPTION || wp == HTSYSMENU) return 0;
+      break;
     case WM_NCRBUTTONUP:
-      return 0;  // no maximizing and no system menu of the platform's own
+      if (wp == HTCAPTION || wp == HTSYSMENU)
+        ShowWindowMenu(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      return 0;
+    case WM_SYSCOMMAND:
+      // Alt+Space: the system has no menu of its own to show any more.
+      if ((wp & 0xFFF0) == SC_KEYMENU && lp == VK_SPACE && sysMenu_) {
+        ShowWindowMenuBelowIcon();
+        return 0;
+      }
+      break;
     case WM_NCDESTROY: {
       const LRESULT result = DefSubclassProc(wnd_, msg, wp, lp);
       Release();

@@ -8,12 +8,14 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "paint/PixelGeometry.h"
 
 #include "runtime/win/Bitmap.h"
+#include "forms/win/vtSystemMenu.h"
 #include "runtime/win/Handles.h"
 
 namespace folvane {
@@ -46,6 +48,11 @@ class TvtDialogWnd {
   // The client area's origin in window coordinates.
   POINT ClientOffset() const;
   RECT CloseButtonRect() const;
+  // The caption icon's place (window coordinates); empty without an icon.
+  RECT IconRect() const;
+  TvtSystemMenu* SysMenuPopup() const { return sysMenu_.get(); }
+  // Shows the window menu at a screen point (after bringing it up to date).
+  void ShowWindowMenu(int x, int y);
   // The one-pixel pieces cut out of the window region (the skin's corners).
   const std::vector<PixelRect>& RegionHoles() const { return appliedHoles_; }
 
@@ -63,6 +70,7 @@ class TvtDialogWnd {
   void SetCloseState(int state);
   TColor ClientColor() const;
   void ApplyRegion();
+  void ShowWindowMenuBelowIcon();
 
   HWND wnd_;
   TsSkinManager* manager_;
@@ -73,6 +81,7 @@ class TvtDialogWnd {
   int closeState_ = 0;  // 0 normal, 1 hot, 2 pressed
   TBitmap image_;
   BrushHandle clientBrush_;
+  std::unique_ptr<TvtSystemMenu> sysMenu_;
   std::vector<PixelRect> appliedHoles_;
   SIZE appliedSize_{-1, -1};
 };

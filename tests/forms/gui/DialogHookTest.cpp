@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/win/FrmMain.h"
 #include "forms/win/vtDialogHook.h"
@@ -143,6 +145,62 @@ TEST_F(SkinnedDialogs, TheHookGoesWithTheSkinAndComesBackWithIt) {
   manager->SetActive(true);
   ASSERT_NE(TvtDialogHook::Current(), nullptr);
   EXPECT_EQ(HandleCount::Live(HandleKind::Hook), hooks);
+}
+
+std::vector<TvtSystemMenuItem> g_menuItems;
+
+// The caption's close button and its window menu close the box, as a click
+// on each would.
+TEST_F(SkinnedDialogs, CloseButtonAndWindowMenuCloseTheBox) {
+  struct Way {
+    const char* name;
+    std::function<void(HWND, const RECT& close)> act;
+  } ways[] = {
+      {"close button",
+       [](HWND box, const RECT& c) {
+         RECT wr;
+         GetWindowRect(box, &wr);
+         const LPARAM at = MAKELPARAM(wr.left + (c.left + c.right) / 2, wr.top + (c.top + c.bottom) / 2);
+         SendMessageW(box, WM_NCLBUTTONDOWN, HTCLOSE, at);
+         SendMessageW(box, WM_NCLBUTTONUP, HTCLOSE, at);
+       }},
+      {"window menu",
+       [](HWND box, const RECT&) {
+         RECT wr;
+         GetWindowRect(box, &wr);
+         TvtSystemMenu::TestObserver() = [](const std::vector<TvtSystemMenuItem>& items) {
+           g_menuItems = items;
+           return std::wstring(L"miClose");
+         };
+         SendMessageW(box, WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(wr.left + 40, wr.top + 10));
+         TvtSystemMenu::TestObserver() = nullptr;
+       }},
+  };
+  for (const Way& way : ways) {
+    HWND shown = nullptr;
+    g_onBox = [&](HWND box) {
+      TvtProvider* p = TvtDialogHook::Current()->ProviderFor(box);
+      ASSERT_NE(p, nullptr);
+      shown = box;
+      way.act(box, p->DialogWnd->CloseButtonRect());
+      g_onBox = nullptr;
+    };
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+      KillTimer(nullptr, id);
+      if (g_onBox) g_onBox(GetActiveWindow());
+    });
+    const int answer = MessageBoxW(form->Handle(), L"Close me", L"Folvane", MB_YESNO | MB_ICONQUESTION);
+    KillTimer(nullptr, timer);
+    g_onBox = nullptr;
+    EXPECT_NE(shown, nullptr) << way.name;
+    EXPECT_FALSE(IsWindow(shown)) << way.name;
+    EXPECT_NE(answer, 0) << way.name;
+  }
+  // A fixed dialog frame: no restore, size, minimize or maximize.
+  ASSERT_EQ(g_menuItems.size(), 7u);
+  for (const TvtSystemMenuItem& item : g_menuItems)
+    EXPECT_EQ(item.Visible, item.Name == L"miMove" || item.Name == L"N1" || item.Name == L"miClose")
+        << std::string(item.Name.begin(), item.Name.end());
 }
 
 TEST_F(SkinnedDialogs, ABoxOverAVisibleSkinnedBoxStaysPlainAndBothCloseCleanly) {
