@@ -107,15 +107,22 @@ LRESULT CALLBACK TvtDialogHook::Proc(int code, WPARAM wp, LPARAM lp) {
   return result;
 }
 
+bool TvtDialogHook::IsBusy(HWND wnd) const {
+  for (const Busy& b : busy_)
+    if (b.Window == wnd) return true;
+  return false;
+}
+
 void TvtDialogHook::WindowDestroyed(HWND wnd) {
-  if (wnd == skinning_) {
-    skinningDestroyed_ = true;
-    return;
-  }
+  for (Busy& b : busy_)
+    if (b.Window == wnd) {
+      b.Destroyed = true;
+      return;
+    }
   // The adapter lets go of the window while it still exists; the form
   // provider goes with its form.
   for (auto& p : providers_)
-    if (p && (p->Window == wnd || !IsWindow(p->Window))) p.reset();
+    if (p && !IsBusy(p->Window) && (p->Window == wnd || !IsWindow(p->Window))) p.reset();
   providers_.erase(std::remove(providers_.begin(), providers_.end(), nullptr), providers_.end());
 }
 
@@ -126,7 +133,7 @@ bool TvtDialogHook::ForeignDialogVisible() const {
 }
 
 bool TvtDialogHook::SkinActivatedWindow(HWND wnd) {
-  if (!wnd || skinning_ == wnd || ProviderFor(wnd)) return false;
+  if (!wnd || IsBusy(wnd) || ProviderFor(wnd)) return false;
   TsSkinManager* manager = TsSkinManager::PrimaryManager();
   if (!manager || manager != manager_ || !manager->Active()) return false;
   if (AnswersSkinned(wnd)) return false;
@@ -136,19 +143,23 @@ bool TvtDialogHook::SkinActivatedWindow(HWND wnd) {
   if (!(manager->SkinningRules & srStdDialogs)) return false;
   if (ForeignDialogVisible() && !HasToolbar(wnd)) return false;
   auto provider = std::make_unique<TvtProvider>();
+  provider->Window = wnd;
   TvtProvider* raw = provider.get();
   providers_.push_back(std::move(provider));
-  const HWND outer = std::exchange(skinning_, wnd);
-  const bool outerDestroyed = std::exchange(skinningDestroyed_, false);
+  busy_.push_back({wnd, false});
   bool ok = false;
   try {
     ok = SkinDialogWindow(*raw, wnd);
   } catch (...) {
     ok = false;
   }
-  const bool destroyed = skinningDestroyed_;
-  skinning_ = outer;
-  skinningDestroyed_ = outerDestroyed;
+  bool destroyed = false;
+  for (auto b = busy_.begin(); b != busy_.end(); ++b)
+    if (b->Window == wnd) {
+      destroyed = b->Destroyed;
+      busy_.erase(b);
+      break;
+    }
   if (!ok || destroyed) {
     for (auto& p : providers_)
       if (p.get() == raw) p.reset();

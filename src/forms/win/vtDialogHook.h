@@ -60,9 +60,14 @@ class TvtDialogHook {
   TsSkinManager* manager_;
   HHOOK hook_ = nullptr;
   std::vector<std::unique_ptr<TvtProvider>> providers_;
-  // The window being skinned: its destruction meanwhile is noted, not done.
-  HWND skinning_ = nullptr;
-  bool skinningDestroyed_ = false;
+  // The windows being skinned (one more for each re-entry through the
+  // hook): their destruction meanwhile is noted, not carried out.
+  struct Busy {
+    HWND Window;
+    bool Destroyed;
+  };
+  std::vector<Busy> busy_;
+  bool IsBusy(HWND wnd) const;
 };
 
 // Fills the manager's dialog-hook seams: the default manager installs the

@@ -149,6 +149,11 @@ TEST_F(SkinnedDialogs, TheHookGoesWithTheSkinAndComesBackWithIt) {
 
 std::vector<TvtSystemMenuItem> g_menuItems;
 
+void CALLBACK HandActiveBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (g_onBox) g_onBox(GetActiveWindow());
+}
+
 // The caption's close button and its window menu close the box, as a click
 // on each would.
 TEST_F(SkinnedDialogs, CloseButtonAndWindowMenuCloseTheBox) {
@@ -185,10 +190,7 @@ TEST_F(SkinnedDialogs, CloseButtonAndWindowMenuCloseTheBox) {
       way.act(box, p->DialogWnd->CloseButtonRect());
       g_onBox = nullptr;
     };
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-      KillTimer(nullptr, id);
-      if (g_onBox) g_onBox(GetActiveWindow());
-    });
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, HandActiveBox);
     const int answer = MessageBoxW(form->Handle(), L"Close me", L"Folvane", MB_YESNO | MB_ICONQUESTION);
     KillTimer(nullptr, timer);
     g_onBox = nullptr;
