@@ -5,6 +5,7 @@
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
 #include "app/win/StartFolder.h"
+#include "forms/win/vtDialogHook.h"
 #include "menus/win/sSkinMenus.h"
 #include "paint/win/WindowFade.h"
 #include "runtime/win/Application.h"
@@ -35,6 +36,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InstallWindowFade();
     // Every manager draws the program's menus from its skin.
     InstallMenuSkinning();
+    // Message boxes, the About box and the system dialogs take the skin too.
+    InstallDialogSkinning();
     const StartRequest start = ParseStartCommandLine(GetCommandLineW());
     auto* form1 = new TForm1(&app);
     // The usage box comes after the main form, whose skin manager skins it.

@@ -10,7 +10,9 @@
 
 #include "ComboEditScenes.h"
 #include "FieldScenes.h"
+#include "FileDialogScene.h"
 #include "MenuScene.h"
+#include "MessageBoxScenes.h"
 #include "SkinnedFrameScenes.h"
 #include "PathDialogScene.h"
 #include "Snapshot.h"
@@ -18,6 +20,7 @@
 
 #include "app/win/About.h"
 #include "app/win/FrmMain.h"
+#include "forms/win/vtDialogHook.h"
 #include "runtime/win/Application.h"
 
 using namespace folvane;
@@ -58,6 +61,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app.Initialize();
   app.MainFormOnTaskBar = true;
   app.SetTitle(L"Folvane 1.0");
+  InstallDialogSkinning();
   auto* form = new TForm1(&app);
   auto* about = new TAboutBox(&app);
   form->AboutBox = about;
@@ -94,6 +98,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pump(300);
   UnhookWindowsHookEx(g_hook);
   if (g_boxName) CountFailure(L"the error box did not show");
+  SnapMessageBoxes(form->Handle());
+  SnapFileDialog(*form);
+  SnapDamagedSkinWarning(*form);
   SnapStartFolders(icon);
   SnapAdapters();
   SnapScrollingWindows();
