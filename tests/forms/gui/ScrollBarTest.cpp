@@ -299,7 +299,9 @@ TEST_F(SkinnedScrollBars, ADroppedDownListHasSkinnedBarsAndLeavesNothingBehind) 
     ExpectSkinnedBars("dropped", list);
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     Pump(20);
-    if (round > 0) EXPECT_EQ(HandleCount::Take(), before);
+    if (round > 0) {
+      EXPECT_EQ(HandleCount::Take(), before);
+    }
   }
   adapter_.reset();
   EXPECT_EQ(AdapterOf(info.hwndList), nullptr) << "the list is let go with its combo box";
