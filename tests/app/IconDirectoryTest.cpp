@@ -8,7 +8,7 @@
 namespace folvane {
 namespace {
 
-struct Spec {
+struct ImageShape {
   int width, height, bitCount;
   bool png;
 };
@@ -18,7 +18,7 @@ void Put(std::string& out, std::uint32_t value, int bytes) {
 }
 
 // The image's own header only: enough for the directory reader.
-std::string Image(const Spec& s) {
+std::string Image(const ImageShape& s) {
   std::string image;
   if (s.png) {
     image = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
@@ -38,14 +38,14 @@ std::string Image(const Spec& s) {
 
 // Directory entries as icon editors write them: 0 for 256, and no depth
 // for PNG images.
-std::string IconFile(const std::vector<Spec>& specs) {
+std::string IconFile(const std::vector<ImageShape>& images) {
   std::string file;
   Put(file, 0, 2);
   Put(file, 1, 2);
-  Put(file, static_cast<std::uint32_t>(specs.size()), 2);
+  Put(file, static_cast<std::uint32_t>(images.size()), 2);
   std::string data;
-  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * specs.size());
-  for (const Spec& s : specs) {
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (const ImageShape& s : images) {
     const std::string image = Image(s);
     file += static_cast<char>(s.width >= 256 ? 0 : s.width);
     file += static_cast<char>(s.height >= 256 ? 0 : s.height);
@@ -63,7 +63,7 @@ std::string IconFile(const std::vector<Spec>& specs) {
 TEST(IconDirectory, PicksTheImageThatBestFits32) {
   const struct {
     const char* name;
-    std::vector<Spec> images;
+    std::vector<ImageShape> images;
     std::size_t best;
   } cases[] = {
       {"16 first, 32 later", {{16, 16, 32, false}, {32, 32, 32, false}, {48, 48, 32, false}}, 1},

@@ -24,7 +24,7 @@ namespace {
 // One image of a test icon: `corner` fills the top-left quarter, `color`
 // the rest, so a preview that shows only the corner of a large image is
 // told from one that shows the whole image.
-struct ImageSpec {
+struct ImageShape {
   int size;
   COLORREF color;
   COLORREF corner;
@@ -35,11 +35,11 @@ void Put(std::string& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
 }
 
-COLORREF PixelColor(const ImageSpec& s, int x, int y) { return x < s.size / 2 && y < s.size / 2 ? s.corner : s.color; }
+COLORREF PixelColor(const ImageShape& s, int x, int y) { return x < s.size / 2 && y < s.size / 2 ? s.corner : s.color; }
 
 std::string ReadAll(const std::wstring& path) { return folvane::testing::ReadFileBytes(path); }
 
-std::string PngImage(const ImageSpec& s, const std::wstring& scratch) {
+std::string PngImage(const ImageShape& s, const std::wstring& scratch) {
   TBitmap bitmap(s.size, s.size, PixelFormat::Bgra32);
   for (int y = 0; y < s.size; ++y) {
     for (int x = 0; x < s.size; ++x) {
@@ -54,7 +54,7 @@ std::string PngImage(const ImageSpec& s, const std::wstring& scratch) {
 
 // A 32-bit DIB image as icon editors write it: bottom-up colour rows, then
 // the mask (all opaque).
-std::string DibImage(const ImageSpec& s) {
+std::string DibImage(const ImageShape& s) {
   std::string image;
   const int maskStride = (s.size + 31) / 32 * 4;
   Put(image, 40, 4), Put(image, s.size, 4), Put(image, 2 * s.size, 4), Put(image, 1, 2), Put(image, 32, 2);
@@ -77,11 +77,11 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
   CloseHandle(f);
 }
 
-void WriteIcon(const std::wstring& path, const std::vector<ImageSpec>& specs, const std::wstring& scratch) {
+void WriteIcon(const std::wstring& path, const std::vector<ImageShape>& shapes, const std::wstring& scratch) {
   std::string directory, data;
-  Put(directory, 0, 2), Put(directory, 1, 2), Put(directory, static_cast<std::uint32_t>(specs.size()), 2);
-  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * specs.size());
-  for (const ImageSpec& s : specs) {
+  Put(directory, 0, 2), Put(directory, 1, 2), Put(directory, static_cast<std::uint32_t>(shapes.size()), 2);
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * shapes.size());
+  for (const ImageShape& s : shapes) {
     const std::string image = s.png ? PngImage(s, scratch) : DibImage(s);
     directory += static_cast<char>(s.size >= 256 ? 0 : s.size);
     directory += static_cast<char>(s.size >= 256 ? 0 : s.size);
@@ -141,7 +141,7 @@ class PreviewIcon : public ::testing::Test {
 TEST_F(PreviewIcon, ShowsTheBestImageAt32) {
   const struct {
     const char* name;
-    std::vector<ImageSpec> images;
+    std::vector<ImageShape> images;
     COLORREF corner, centre;
   } cases[] = {
       {"16 first, 32 later", {{16, kRed, kRed, false}, {32, kGreen, kYellow, false}}, kYellow, kGreen},
