@@ -24,12 +24,6 @@ constexpr DWORD kPressedFlash = 30;
 // A state change that never fades (keys, focus, capture loss).
 constexpr int kNoFadeEvent = -1;
 
-ButtonAlign AlignOf(TAlignment a) {
-  return a == TAlignment::taLeftJustify    ? ButtonAlign::Left
-         : a == TAlignment::taRightJustify ? ButtonAlign::Right
-                                           : ButtonAlign::Center;
-}
-
 UINT TextFlags(TAlignment a, bool wrap) {
   const UINT align = a == TAlignment::taLeftJustify    ? DT_LEFT
                      : a == TAlignment::taRightJustify ? DT_RIGHT
@@ -102,10 +96,6 @@ void TsBitBtn::SetDown(bool value) {
 }
 
 // --- image-list glyphs
-
-bool TsBitBtn::ImageGlyphSelected() const {
-  return images_ && imageIndex_ >= 0 && imageIndex_ < images_->Count();
-}
 
 // Without a skin the platform drawing shows the glyph: the selected picture
 // and its disabled look side by side.
@@ -417,24 +407,7 @@ bool TsBitBtn::SkinCommand(Message& m) {
 // --- composing the face
 
 ButtonGeometry TsBitBtn::Geometry() const {
-  ButtonGeometry g;
-  g.Width = Width();
-  g.Height = Height();
-  if (!Glyph().Empty() && NumGlyphs() > 0) {
-    g.GlyphWidth = Glyph().Width() / NumGlyphs();
-    g.GlyphHeight = Glyph().Height();
-  } else if (ImageGlyphSelected()) {
-    int w = 0, h = 0;
-    ImageList_GetIconSize(images_->Handle(), &w, &h);
-    g.GlyphWidth = w;
-    g.GlyphHeight = h;
-  }
-  g.Margin = margin_;
-  g.Spacing = Spacing;
-  g.HasCaption = showCaption_ && !Caption().empty();
-  g.Layout = layout_;
-  g.Align = AlignOf(alignment_);
-  return g;
+  return LookGeometry(Width(), Height(), Glyph(), NumGlyphs(), Spacing, Caption());
 }
 
 void TsBitBtn::MeasureCaption(TBitmap& cache, ButtonGeometry& g) {

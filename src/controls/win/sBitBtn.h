@@ -84,7 +84,6 @@ class TsBitBtn : public TBitBtn, public TsButtonLook {
   void LookChanged(LookPart part) override;
   void ImagesToGlyph();
   void DropImageGlyph();
-  bool ImageGlyphSelected() const;
 
   FadeTimerSlot fade_;
   bool showFocus_ = true;

@@ -1,8 +1,44 @@
 #include "controls/win/sButtonLook.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace folvane {
+
+namespace {
+
+ButtonAlign AlignOf(TAlignment a) {
+  return a == TAlignment::taLeftJustify    ? ButtonAlign::Left
+         : a == TAlignment::taRightJustify ? ButtonAlign::Right
+                                           : ButtonAlign::Center;
+}
+
+}  // namespace
+
+bool TsButtonLook::ImageGlyphSelected() const {
+  return images_ && imageIndex_ >= 0 && imageIndex_ < images_->Count();
+}
+
+ButtonGeometry TsButtonLook::LookGeometry(int width, int height, const TBitmap& glyph,
+                                          int numGlyphs, int spacing,
+                                          const std::wstring& caption) const {
+  ButtonGeometry g;
+  g.Width = width;
+  g.Height = height;
+  if (!glyph.Empty() && numGlyphs > 0) {
+    g.GlyphWidth = glyph.Width() / numGlyphs;
+    g.GlyphHeight = glyph.Height();
+  } else if (ImageGlyphSelected()) {
+    ImageList_GetIconSize(images_->Handle(), &g.GlyphWidth, &g.GlyphHeight);
+  }
+  g.Margin = margin_;
+  g.Spacing = spacing;
+  g.HasCaption = showCaption_ && !caption.empty();
+  g.Layout = layout_;
+  g.Align = AlignOf(alignment_);
+  return g;
+}
 
 void TsButtonLook::SetAlignment(TAlignment value) {
   alignment_ = value;

@@ -47,6 +47,14 @@ class TsButtonLook {
   enum class LookPart { Look, DisabledGlyph, ImageSource };
   virtual void LookChanged(LookPart part) = 0;
 
+  // True when the glyph comes from the image list: an own glyph is empty
+  // and the index names an image of the list.
+  bool ImageGlyphSelected() const;
+  // The layout input both buttons start from: their size, the glyph (an
+  // own glyph, else the image list's image size) and the look's placement.
+  ButtonGeometry LookGeometry(int width, int height, const TBitmap& glyph, int numGlyphs,
+                              int spacing, const std::wstring& caption) const;
+
   TAlignment alignment_ = TAlignment::taCenter;
   TAlignment textAlignment_ = TAlignment::taCenter;
   int blend_ = 0;

@@ -19,12 +19,6 @@ namespace {
 
 constexpr int kSpeedButtonKind = 92;
 
-ButtonAlign AlignOf(TAlignment a) {
-  return a == TAlignment::taLeftJustify    ? ButtonAlign::Left
-         : a == TAlignment::taRightJustify ? ButtonAlign::Right
-                                           : ButtonAlign::Center;
-}
-
 // The speed button always wraps its caption.
 UINT TextFlags(TAlignment a) {
   const UINT align = a == TAlignment::taLeftJustify    ? DT_LEFT
@@ -304,20 +298,7 @@ bool TsSpeedButton::SkinCommand(Message& m) {
 // --- painting
 
 ButtonGeometry TsSpeedButton::Geometry() const {
-  ButtonGeometry g;
-  g.Width = Width();
-  g.Height = Height();
-  if (!glyph_.Empty()) {
-    g.GlyphWidth = glyph_.Width() / numGlyphs_;
-    g.GlyphHeight = glyph_.Height();
-  } else if (images_ && imageIndex_ >= 0 && imageIndex_ < images_->Count()) {
-    ImageList_GetIconSize(images_->Handle(), &g.GlyphWidth, &g.GlyphHeight);
-  }
-  g.Margin = margin_;
-  g.Spacing = spacing_;
-  g.HasCaption = showCaption_ && !Caption().empty();
-  g.Layout = layout_;
-  g.Align = AlignOf(alignment_);
+  ButtonGeometry g = LookGeometry(Width(), Height(), glyph_, numGlyphs_, spacing_, Caption());
   g.DropDown = style_ == TToolButtonStyle::tbsDropDown ? 16 : 0;
   return g;
 }
@@ -363,7 +344,7 @@ void TsSpeedButton::PaintCaptionAndGlyph(TBitmap& cache, int state) {
   look.DisabledKind = disabledGlyphKind_;
   if (!glyph_.Empty()) {
     DrawButtonGlyph(cache.Pixels(), {r.Left, r.Top}, glyph_.Pixels(), numGlyphs_, look);
-  } else if (images_ && imageIndex_ >= 0 && imageIndex_ < images_->Count()) {
+  } else if (ImageGlyphSelected()) {
     TBitmap item;
     ImageListItemToBitmap(item, *images_, imageIndex_);
     GdiFlush();
