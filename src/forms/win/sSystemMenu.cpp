@@ -37,6 +37,12 @@ void AddItems(TMenuItem& parent, const std::vector<TsSystemMenuItem>& items,
 }
 
 TsSystemMenuItem MakeItem(const wchar_t* name, const wchar_t* caption, UINT command) {
+  return MakeSystemMenuItem(name, caption, command);
+}
+
+}  // namespace
+
+TsSystemMenuItem MakeSystemMenuItem(const wchar_t* name, const wchar_t* caption, UINT command) {
   TsSystemMenuItem item;
   item.Name = name;
   item.Caption = caption;
@@ -44,7 +50,15 @@ TsSystemMenuItem MakeItem(const wchar_t* name, const wchar_t* caption, UINT comm
   return item;
 }
 
-}  // namespace
+std::wstring PopupSystemMenuItems(const std::vector<TsSystemMenuItem>& items, int x, int y) {
+  // Made for this showing: the menu skinning draws it like every popup.
+  std::wstring chosen;
+  TPopupMenu menu(nullptr);
+  AddItems(*menu.Items(), items, chosen);
+  HandMenuToSkinning(menu);
+  menu.Popup(x, y);
+  return chosen;
+}
 
 TsSystemMenu::PopupObserver& TsSystemMenu::TestObserver() {
   static PopupObserver observer = nullptr;
@@ -118,12 +132,7 @@ void TsSystemMenu::PopupAt(int x, int y) {
     if (!chosen.empty()) Choose(chosen);
     return;
   }
-  // Made for this showing: the menu skinning draws it like every popup.
-  std::wstring chosen;
-  TPopupMenu menu(nullptr);
-  AddItems(*menu.Items(), Items, chosen);
-  HandMenuToSkinning(menu);
-  menu.Popup(x, y);
+  const std::wstring chosen = PopupSystemMenuItems(Items, x, y);
   if (!chosen.empty()) Choose(chosen);
 }
 

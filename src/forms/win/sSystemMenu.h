@@ -26,6 +26,12 @@ struct TsSystemMenuItem {
   std::vector<TsSystemMenuItem> Items;
 };
 
+// A separator-or-command item of a window menu.
+TsSystemMenuItem MakeSystemMenuItem(const wchar_t* name, const wchar_t* caption, UINT command);
+// Shows the items as a skinned popup at a screen point and answers the name
+// of the item chosen (empty when none); the menu is gone by then.
+std::wstring PopupSystemMenuItems(const std::vector<TsSystemMenuItem>& items, int x, int y);
+
 class TsSystemMenu {
  public:
   explicit TsSystemMenu(TsSkinProvider& provider);

@@ -1,21 +1,6 @@
 #include "forms/win/vtSystemMenu.h"
 
-#include "menus/win/sSkinMenus.h"
-#include "runtime/win/Menus.h"
-
 namespace folvane {
-
-namespace {
-
-TvtSystemMenuItem MakeItem(const wchar_t* name, const wchar_t* caption, UINT command) {
-  TvtSystemMenuItem item;
-  item.Name = name;
-  item.Caption = caption;
-  item.Command = command;
-  return item;
-}
-
-}  // namespace
 
 TvtSystemMenu::PopupObserver& TvtSystemMenu::TestObserver() {
   static PopupObserver observer = nullptr;
@@ -23,13 +8,14 @@ TvtSystemMenu::PopupObserver& TvtSystemMenu::TestObserver() {
 }
 
 TvtSystemMenu::TvtSystemMenu(HWND dialog) : dialog_(dialog) {
-  Items = {MakeItem(L"miRestore", L"Restore", SC_RESTORE),
-           MakeItem(L"miMove", L"Move", SC_MOVE),
-           MakeItem(L"miSize", L"Size", SC_SIZE),
-           MakeItem(L"miMinimize", L"Minimize", SC_MINIMIZE),
-           MakeItem(L"miMaximize", L"Maximize", SC_MAXIMIZE),
-           MakeItem(L"N1", L"-", 0),
-           MakeItem(L"miClose", L"Close", SC_CLOSE)};
+  Items = {MakeSystemMenuItem(L"miRestore", L"Restore", SC_RESTORE),
+           MakeSystemMenuItem(L"miMove", L"Move", SC_MOVE),
+           MakeSystemMenuItem(L"miSize", L"Size", SC_SIZE),
+           MakeSystemMenuItem(L"miMinimize", L"Minimize", SC_MINIMIZE),
+           MakeSystemMenuItem(L"miMaximize", L"Maximize", SC_MAXIMIZE),
+           MakeSystemMenuItem(L"N1", L"-", 0),
+           MakeSystemMenuItem(L"miClose", L"Close", SC_CLOSE)};
+  Items.back().ShortCut = L"Alt+F4";
 }
 
 TvtSystemMenuItem* TvtSystemMenu::Find(const std::wstring& name) {
@@ -65,22 +51,7 @@ void TvtSystemMenu::PopupAt(int x, int y) {
     if (!chosen.empty()) Choose(chosen);
     return;
   }
-  // Made for this showing: the menu skinning draws it like every popup.
-  std::wstring chosen;
-  TPopupMenu menu(nullptr);
-  for (const TvtSystemMenuItem& source : Items) {
-    auto* item = new TMenuItem(nullptr);
-    item->Name = source.Name;
-    item->SetCaption(source.Caption);
-    item->SetVisible(source.Visible);
-    item->SetEnabled(source.Enabled);
-    if (source.Command == SC_CLOSE) item->SetShortCut(ShortCut(VK_F4, scAlt));
-    const std::wstring name = source.Name;
-    item->OnClick = [&chosen, name](TMenuItem*) { chosen = name; };
-    menu.Items()->Add(item);
-  }
-  HandMenuToSkinning(menu);
-  menu.Popup(x, y);
+  const std::wstring chosen = PopupSystemMenuItems(Items, x, y);
   if (!chosen.empty()) Choose(chosen);
 }
 

@@ -8,15 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "forms/win/sSystemMenu.h"
+
 namespace folvane {
 
-struct TvtSystemMenuItem {
-  std::wstring Name;     // "miRestore" ...
-  std::wstring Caption;  // "-" for the separator
-  UINT Command = 0;      // the SC_ value the item sends
-  bool Visible = true;
-  bool Enabled = true;
-};
+// The dialog menu's items are window-menu items ("miRestore" ...).
+using TvtSystemMenuItem = TsSystemMenuItem;
 
 // What the menu reads of its dialog.
 struct DialogMenuState {
