@@ -28,9 +28,8 @@ void FillPixels(PixelBuffer& image, const PixelRect& rect, TColor color) {
 // The caption font's height as the system has it; 0 (the font's own) when
 // the system does not say.
 int SystemCaptionFontHeight() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return 0;
+  NONCLIENTMETRICSW metrics;
+  if (!ReadNonClientMetrics(metrics)) return 0;
   return metrics.lfCaptionFont.lfHeight;
 }
 

@@ -15,6 +15,7 @@
 #include "paint/win/TextCanvas.h"
 #include "paint/win/sCommonData.h"
 #include "paint/win/sSkinText.h"
+#include "runtime/win/Graphics.h"
 #include "runtime/win/HandleCount.h"
 #include "skin/SkinModel.h"
 #include "skin/win/SkinCommands.h"
@@ -41,9 +42,8 @@ std::wstring WindowText(HWND wnd) {
 }
 
 void CaptionFontInto(TFont& font) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
+  NONCLIENTMETRICSW metrics;
+  if (!ReadNonClientMetrics(metrics)) return;
   font.SetName(metrics.lfCaptionFont.lfFaceName);
   font.SetHeight(metrics.lfCaptionFont.lfHeight);
   font.SetStyle(metrics.lfCaptionFont.lfWeight >= FW_BOLD ? fsBold : 0);

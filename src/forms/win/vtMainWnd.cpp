@@ -73,8 +73,8 @@ void SwitchWindowTheme(HWND wnd, bool off) {
 TFont FontFromHandle(HFONT font) {
   LOGFONTW lf{};
   if (!font || !GetObjectW(font, sizeof(lf), &lf)) {
-    NONCLIENTMETRICSW metrics{sizeof(metrics)};
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    NONCLIENTMETRICSW metrics;
+    ReadNonClientMetrics(metrics);
     lf = metrics.lfMessageFont;
   }
   TFont result(lf.lfFaceName, lf.lfHeight);

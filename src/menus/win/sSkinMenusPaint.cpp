@@ -46,9 +46,8 @@ class WindowFrameDC {
 };
 
 TFont MenuFont(bool bold) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  NONCLIENTMETRICSW metrics;
+  ReadNonClientMetrics(metrics);
   TFont font(metrics.lfMenuFont.lfFaceName, metrics.lfMenuFont.lfHeight);
   if (bold) font.SetStyle(fsBold);
   return font;

@@ -9,6 +9,12 @@ COLORREF ColorToRGB(TColor color) {
   return color & 0xFFFFFF;
 }
 
+bool ReadNonClientMetrics(NONCLIENTMETRICSW& metrics) {
+  metrics = NONCLIENTMETRICSW{};
+  metrics.cbSize = sizeof(metrics);
+  return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) != FALSE;
+}
+
 HFONT TFont::Handle() const {
   if (!handle_) {
     LOGFONTW lf{};

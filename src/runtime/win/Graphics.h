@@ -24,6 +24,10 @@ constexpr TColor clGrayText = 0xFF000000 | COLOR_GRAYTEXT;
 
 COLORREF ColorToRGB(TColor color);
 
+// The system's non-client metrics (caption, menu and message fonts); false,
+// with `metrics` zeroed but sized, when the system does not answer.
+bool ReadNonClientMetrics(NONCLIENTMETRICSW& metrics);
+
 enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
 
 // A font description with its handle, made when first asked for.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/win/Graphics.h"
 #include "runtime/win/Handles.h"
 #include "runtime/win/Menus.h"
 
@@ -10,9 +11,8 @@ namespace folvane {
 namespace {
 
 LOGFONTW SystemMenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  NONCLIENTMETRICSW metrics;
+  ReadNonClientMetrics(metrics);
   return metrics.lfMenuFont;
 }
 
